@@ -1,10 +1,14 @@
 #include "Module1.h"
+#include "tables/NazwyLinii.h"
 
 namespace zr05
 {
 
 Module1::Module1(QObject* parent) : QObject(parent)
 {
+    // Every reader may rely on the tables, so they exist as soon as the state does.
+    WpiszTabele(Tabele);
+    WpiszNazwyLinii(Obraz.NazwyLinii);
     // The main window's design state: only these are available before the port choice.
     for (Element e :
          {Element::mnuKonfLog, Element::mnuKonfCzytaj, Element::mnuKonfKoniec, Element::mnuPom})

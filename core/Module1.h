@@ -4,6 +4,7 @@
 
 #include "Elementy.h"
 #include "config/Konfiguracja.h"
+#include "tables/TekstyZdarzen.h"
 
 #include <QObject>
 #include <QString>
@@ -25,6 +26,10 @@ public:
     // Marks the image present and enables what needs it. Called after a complete download
     // and after reading a file, never elsewhere.
     void WpisKonfig();
+
+    // --- name and event tables (filled at construction; Obraz.NazwyLinii holds the line
+    // name dictionary) ---
+    TabeleTekstow Tabele;
 
     // --- link state ---
     Bajt KodOperacji = 0;
