@@ -1,0 +1,75 @@
+#include "PortSzeregowy.h"
+
+namespace zr05
+{
+
+PortSzeregowy::PortSzeregowy(QObject* parent) : QObject(parent), m_port(this)
+{
+    m_zegar.start();
+    connect(&m_port, &QSerialPort::readyRead, this, &PortSzeregowy::czytaj);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &PortSzeregowy::obsluzBlad);
+}
+
+PortSzeregowy::~PortSzeregowy()
+{
+    zamknij();
+}
+
+std::optional<BladOtwarcia> PortSzeregowy::otworz(const QString& sciezka)
+{
+    zamknij();
+    m_sciezka = sciezka;
+    m_port.setPortName(sciezka);
+    m_port.setBaudRate(QSerialPort::Baud2400);
+    m_port.setDataBits(QSerialPort::Data8);
+    m_port.setParity(QSerialPort::NoParity);
+    m_port.setStopBits(QSerialPort::TwoStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (m_port.open(QIODevice::ReadWrite)) {
+        // Bytes the device held from before belong to no frame of ours.
+        m_port.clear();
+        return std::nullopt;
+    }
+    const auto blad = m_port.error();
+    const QString opis = m_port.errorString();
+    m_port.clearError();
+    return zbadajBladOtwarcia(sciezka, blad, opis);
+}
+
+void PortSzeregowy::zamknij()
+{
+    if (m_port.isOpen())
+        m_port.close();
+}
+
+void PortSzeregowy::zapisz(const QByteArray& bajty)
+{
+    if (m_port.isOpen())
+        m_port.write(bajty);
+}
+
+void PortSzeregowy::czytaj()
+{
+    const QByteArray bajty = m_port.readAll();
+    if (!bajty.isEmpty())
+        emit odebrano(bajty, m_zegar.elapsed());
+}
+
+void PortSzeregowy::obsluzBlad(QSerialPort::SerialPortError blad)
+{
+    // Open failures are reported by otworz(); here only errors of an open port count.
+    if (blad == QSerialPort::NoError || !m_port.isOpen())
+        return;
+    if (blad == QSerialPort::ResourceError) {
+        m_port.close();
+        emit utracony(QStringLiteral("Połączenie z portem %1 zostało przerwane (urządzenie "
+                                     "odłączone albo uszkodzone) i port został zamknięty. "
+                                     "Podłącz urządzenie, wybierz port i naciśnij OK, aby "
+                                     "połączyć się ponownie.")
+                          .arg(m_sciezka));
+    }
+    // Timeouts and single write errors are left to the link watchdog: a lost frame is
+    // covered by the panel's next poll.
+}
+
+} // namespace zr05

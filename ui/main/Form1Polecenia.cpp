@@ -1,0 +1,195 @@
+// The main window's commands: each makes its own access check first, then acts.
+
+#include "Form1.h"
+
+#include "Form13.h"
+#include "Klepsydra.h"
+#include "Komunikaty.h"
+#include "Sprawdzenia.h"
+#include "config/OknoPliku.h"
+
+#include <QApplication>
+
+namespace zr05
+{
+
+namespace
+{
+// Shows the refusal, if any; true when the command may go on.
+bool dozwolone(QWidget* okno, const std::optional<QString>& odmowa)
+{
+    if (!odmowa)
+        return true;
+    Komunikaty::info(okno, *odmowa);
+    return false;
+}
+} // namespace
+
+void Form1::mnuKonfLog_Click()
+{
+    if (!dozwolone(this, sprawdzPolaczenie(m)))
+        return;
+    // The code window opens here.
+}
+
+void Form1::mnuKonfWyUZYT_Click()
+{
+    // User logout.
+}
+
+void Form1::mnuKonfWyINST_Click()
+{
+    // Installer logout.
+}
+
+void Form1::mnuKonfPobierz_Click()
+{
+    if (!dozwolone(this, sprawdzInstalatora(m)))
+        return;
+    // Configuration download starts here.
+}
+
+void Form1::mnuKonfPrzekaz_Click()
+{
+    if (!dozwolone(this, sprawdzInstalatora(m)))
+        return;
+    // Configuration upload starts here.
+}
+
+void Form1::mnuKonfCzytaj_Click()
+{
+    Klepsydra klepsydra;
+    pokazOknoPliku(m, TrybPliku::Czytaj, this);
+}
+
+void Form1::mnuKonfZapisz_Click()
+{
+    Klepsydra klepsydra;
+    pokazOknoPliku(m, TrybPliku::Zapisz, this);
+}
+
+void Form1::mnuKonfDruk_Click()
+{
+    // Configuration printout.
+}
+
+void Form1::mnuKonfKoniec_Click()
+{
+    // At once, without questions; the port is closed as the window goes.
+    QCoreApplication::quit();
+}
+
+void Form1::mnuOn_Click()
+{
+    m.ustawOnLine(!m.onLine());
+}
+
+bool Form1::bramkaEdytorow()
+{
+    return dozwolone(this, sprawdzKonfiguracje(m));
+}
+
+void Form1::mnuProgLinie_Click()
+{
+    if (!bramkaEdytorow())
+        return;
+    // Line editor.
+}
+
+void Form1::mnuProgWyj_Click()
+{
+    if (!bramkaEdytorow())
+        return;
+    // Output editor.
+}
+
+void Form1::mnuProgStrefy_Click()
+{
+    if (!bramkaEdytorow())
+        return;
+    // Zone editor.
+}
+
+void Form1::mnuProgKont_Click()
+{
+    if (!bramkaEdytorow())
+        return;
+    // Guard control editor.
+}
+
+void Form1::mnuProgAuto_Click()
+{
+    if (!bramkaEdytorow())
+        return;
+    // Automatic arming editor.
+}
+
+void Form1::mnuProgSys_Click()
+{
+    if (!bramkaEdytorow())
+        return;
+    // Keypad and system editor.
+}
+
+void Form1::mnuHistAla_Click()
+{
+    if (!dozwolone(this, sprawdzUzytkownika(m)))
+        return;
+    // Alarm archive window.
+}
+
+void Form1::mnuHistZda_Click()
+{
+    if (!dozwolone(this, sprawdzUzytkownika(m)))
+        return;
+    // Event archive window.
+}
+
+void Form1::mnuPomOPr_Click()
+{
+    // One About window at a time; a second request brings it forward.
+    if (!m_form13) {
+        Klepsydra klepsydra;
+        m_form13 = new Form13(this);
+    }
+    m_form13->show();
+    m_form13->raise();
+    m_form13->activateWindow();
+}
+
+void Form1::Toolbar1_ButtonClick(int numer)
+{
+    switch (numer) {
+    case 1:
+        mnuKonfLog_Click();
+        break;
+    case 2:
+        mnuKonfCzytaj_Click();
+        break;
+    case 3:
+        mnuKonfZapisz_Click();
+        break;
+    case 4:
+        mnuKonfPobierz_Click();
+        break;
+    case 5:
+        mnuKonfPrzekaz_Click();
+        break;
+    case 6:
+        mnuKonfDruk_Click();
+        break;
+    case 7:
+        mnuOn_Click();
+        break;
+    case 8:
+        mnuHistAla_Click();
+        break;
+    case 9:
+        mnuHistZda_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace zr05

@@ -1,0 +1,17 @@
+#pragma once
+// A lamp: a small text box with a fixed text that shows a state by its background colour.
+
+#include <QColor>
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+
+namespace zr05
+{
+
+QLineEdit* nowaLampka(const QString& nazwa, const QString& tekst, const QColor& tlo,
+                      QWidget* rodzic);
+void ustawKolorLampki(QLineEdit* lampka, const QColor& tlo);
+
+} // namespace zr05
