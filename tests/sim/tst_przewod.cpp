@@ -1,0 +1,191 @@
+// The program's real link engine against the simulated panel over the in-process wire.
+
+#include "DemoInstalacja.h"
+#include "StanowiskoSymulatora.h"
+#include "config/MapaPamieci.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace zr05;
+
+namespace
+{
+const QString BrakPolaczenia = QStringLiteral("BRAK POŁĄCZENIA Z CENTRALĄ !!!!");
+}
+
+class TstPrzewod : public QObject
+{
+    Q_OBJECT
+private slots:
+    void kazdyPollOdpowiedziany_data();
+    void kazdyPollOdpowiedziany();
+    void pobieranieDajeObrazPamieci();
+    void przesylanieZapisujePamiecIKonczyProgramowanie();
+    void zgubionyBajtPollaPrzerwaIPowrot_data();
+    void zgubionyBajtPollaPrzerwaIPowrot();
+    void ciszaWlaczaStrazniczkeIPowrotJaGasi();
+    void przebiegPowtarzalny();
+};
+
+void TstPrzewod::kazdyPollOdpowiedziany_data()
+{
+    QTest::addColumn<bool>("szybko");
+    QTest::addColumn<bool>("onLine");
+    QTest::newRow("2400 bit/s") << false << false;
+    QTest::newRow("fast") << true << false;
+    QTest::newRow("2400 bit/s, on-line view") << false << true;
+}
+
+void TstPrzewod::kazdyPollOdpowiedziany()
+{
+    QFETCH(bool, szybko);
+    QFETCH(bool, onLine);
+    StanowiskoSymulatora s({}, szybko);
+    s.m.ustawOnLine(onLine);
+    QStringList statusy;
+    QObject::connect(&s.m, &Module1::statusZmieniony, [&](const QString& t) { statusy << t; });
+    s.uplyw(3 * 60 * 1000);
+
+    const auto& l = s.sym.liczniki();
+    // At 250 ms a poll while idle, three minutes hold some 700 of them (fewer on line, where
+    // status frames take line time).
+    QVERIFY2(l.polle > (onLine ? 400 : 650), qPrintable(QString::number(l.polle)));
+    QCOMPARE(l.brakOdpowiedzi, 0);
+    QCOMPARE(l.zlaSuma, 0);
+    // The last poll may still be on its way.
+    QVERIFY(l.polle - s.pollOdpowiedziane <= 1);
+    QCOMPARE(l.odpowiedzi, s.pollOdpowiedziane);
+    QVERIFY(!statusy.contains(BrakPolaczenia));
+    QCOMPARE(s.m.status(), QString());
+    QCOMPARE(s.sym.onLine(), onLine);
+    if (onLine) {
+        QVERIFY(s.m.ZegarZnany);
+        QVERIFY(l.ramkiOnLine > 10);
+    }
+}
+
+void TstPrzewod::pobieranieDajeObrazPamieci()
+{
+    StanowiskoSymulatora s;
+    QSignalSpy konfig(&s.m, &Module1::konfiguracjaZmieniona);
+    s.uplyw(1000);
+    s.m.KodOperacji = 1;
+    QObject::connect(&s.lacze, &Lacze::daneOdczytu, [&](int kod, const QByteArray& dane) {
+        zapiszKrokPobierania(s.m.Obraz, kod, dane);
+    });
+    QVERIFY(s.doKonca());
+    QCOMPARE(s.sym.liczniki().odczyty, 32);
+    const Konfiguracja demo = demo::instalacja();
+    QCOMPARE(s.m.Obraz.Linie, demo.Linie);
+    QCOMPARE(s.m.Obraz.WyjOC, demo.WyjOC);
+    QCOMPARE(s.m.Obraz.WyjPk, demo.WyjPk);
+    QCOMPARE(s.m.Obraz.Urzadzenia, demo.Urzadzenia);
+    QCOMPARE(s.m.Obraz.Kontrole, demo.Kontrole);
+    QCOMPARE(s.m.Obraz.AutoUzbr, demo.AutoUzbr);
+    QCOMPARE(s.m.Obraz.Strefy, demo.Strefy);
+    QCOMPARE(s.m.Obraz.CzasBlokady, demo.CzasBlokady);
+    QCOMPARE(s.m.Obraz.NazwyLinii[224], QStringLiteral("KUCHNIA "));
+    QCOMPARE(s.m.Obraz.NazwyLinii[225], QStringLiteral("ŚWIETLIK"));
+    QCOMPARE(s.m.Obraz.NazwyLinii[226], QString(8, QChar(' ')));
+    // The panel sees the transfer end at the next poll answer without a pending operation.
+    s.uplyw(1000);
+    // 32 reads of about 3300 bytes at 2400 bit/s: more than 15 s, well under a minute.
+    const auto& t = s.sym.pomiary().transferyMs();
+    QVERIFY(t.count(QStringLiteral("read")) == 1);
+    const double czas = t.at(QStringLiteral("read")).front();
+    QVERIFY2(czas > 15000 && czas < 60000, qPrintable(QString::number(czas)));
+}
+
+void TstPrzewod::przesylanieZapisujePamiecIKonczyProgramowanie()
+{
+    StanowiskoSymulatora s({}, true);
+    Konfiguracja k = demo::instalacja();
+    k.Linie[80][8] = 120; // POKOJ
+    k.Linie[80][9] = 7;
+    k.WyjPk[2][20] = 0xA5;
+    k.Kontrole[24] = {24, 2, 6, 15, 3, 0x01, 0x02, 0x33};
+    k.AutoUzbr = {22, 5, 1, 0x07, 0x02};
+    k.Strefy[10][0] = 0x80;
+    k.NazwyLinii[255] = QStringLiteral("ŻÓŁW");
+    k.Buzzery = 0x81;
+    s.m.Obraz = k;
+    s.uplyw(500);
+    s.m.KodOperacji = PierwszyKrokPrzesylania;
+    QVERIFY(s.czekaj([&] { return s.sym.liczniki().koniecProgramowania == 1; }, 60000));
+    QCOMPARE(s.sym.liczniki().zapisy, 41);
+    QCOMPARE(s.m.KodOperacji, Bajt(0));
+
+    const Konfiguracja w = s.sym.pamiec().konfiguracja();
+    QCOMPARE(w.Linie, k.Linie);
+    QCOMPARE(w.WyjOC, k.WyjOC);
+    QCOMPARE(w.WyjPk, k.WyjPk);
+    QCOMPARE(w.Kontrole, k.Kontrole);
+    QCOMPARE(w.AutoUzbr, k.AutoUzbr);
+    QCOMPARE(w.Strefy, k.Strefy);
+    QCOMPARE(w.Buzzery, Bajt(0x81));
+    QCOMPARE(w.NazwyLinii[255], QStringLiteral("ŻÓŁW    "));
+    // Devices are not written by an upload: the panel keeps its own.
+    QCOMPARE(w.Urzadzenia, demo::instalacja().Urzadzenia);
+}
+
+void TstPrzewod::zgubionyBajtPollaPrzerwaIPowrot_data()
+{
+    QTest::addColumn<int>("indeks");
+    QTest::newRow("start byte") << 0;
+    QTest::newRow("code byte") << 1;
+    QTest::newRow("checksum") << 2;
+}
+
+void TstPrzewod::zgubionyBajtPollaPrzerwaIPowrot()
+{
+    QFETCH(int, indeks);
+    StanowiskoSymulatora s;
+    s.uplyw(2000);
+    const int przed = s.pollOdpowiedziane;
+    QCOMPARE(s.sym.liczniki().brakOdpowiedzi, 0);
+    s.sym.usterki().upuscBajt(RodzajNadania::Poll, indeks);
+    s.uplyw(3000);
+    QCOMPARE(s.sym.liczniki().brakOdpowiedzi, 1);
+    QCOMPARE(s.sym.usterki().liczniki().zgubione, 1);
+    // One poll lost, and every later one answered again.
+    QVERIFY(s.pollOdpowiedziane >= przed + 9);
+    QCOMPARE(s.sym.liczniki().polle - s.sym.liczniki().odpowiedzi,
+             1 + (s.sym.liczniki().polle - s.pollOdpowiedziane - 1));
+    QCOMPARE(s.m.status(), QString());
+    // The download still works after the loss.
+    s.m.KodOperacji = 25;
+    QVERIFY(s.czekaj([&] { return s.m.KodOperacji == 26; }, 2000));
+}
+
+void TstPrzewod::ciszaWlaczaStrazniczkeIPowrotJaGasi()
+{
+    StanowiskoSymulatora s;
+    s.uplyw(1500);
+    s.sym.zamilknij(s.przewod.terazUs(), 5000);
+    QVERIFY(s.czekaj([&] { return s.m.status() == BrakPolaczenia; }, 4500));
+    QVERIFY(s.czekaj([&] { return s.m.status().isEmpty(); }, 3000));
+    QCOMPARE(s.sym.liczniki().brakOdpowiedzi, 0);
+}
+
+void TstPrzewod::przebiegPowtarzalny()
+{
+    QByteArray bajty[2];
+    for (auto& b : bajty) {
+        UstawieniaSymulatora u;
+        u.ziarno = 5;
+        u.usterki = {9, 0.01, 0.01, 0.02};
+        StanowiskoSymulatora s(u);
+        s.m.ustawOnLine(true);
+        s.przewod.ustawPodsluchPc([&](Bajt x, qint64 t) {
+            b.append(char(x));
+            b.append(QByteArray::number(t));
+        });
+        s.uplyw(60000);
+    }
+    QVERIFY(bajty[0].size() > 1000);
+    QCOMPARE(bajty[0], bajty[1]);
+}
+
+QTEST_GUILESS_MAIN(TstPrzewod)
+#include "tst_przewod.moc"
