@@ -65,7 +65,7 @@ SymulatorCentrali::SymulatorCentrali(const UstawieniaSymulatora& u)
 {
     if (!m_u.zegar.isValid())
         m_u.zegar = QDateTime(QDate(2024, 5, 13), QTime(8, 0), Qt::UTC);
-    wpiszKonfiguracje(demo::instalacja());
+    wpiszKonfiguracje(u.konfiguracja ? *u.konfiguracja : demo::instalacja());
     Losowanie losArchiwum(u.ziarno * 17 + 3);
     m_archiwum.generuj(m_u.zegar, m_u.dniArchiwum, m_pamiec.konfiguracja(), losArchiwum);
 }

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace zr05
@@ -39,6 +40,7 @@ struct UstawieniaSymulatora {
     QDateTime zegar;          // panel clock at time 0; invalid = a fixed demo date
     KodyDostepu kody;
     UstawieniaUsterek usterki;
+    std::optional<Konfiguracja> konfiguracja; // none = the demo office
 };
 
 struct BajtNaLinii {
