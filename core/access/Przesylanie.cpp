@@ -1,0 +1,71 @@
+#include "Przesylanie.h"
+#include "config/MapaPamieci.h"
+#include "link/Lacze.h"
+
+namespace zr05
+{
+
+Przesylanie::Przesylanie(Module1& modul, Lacze& lacze, QObject* parent) : QObject(parent), m(modul)
+{
+    connect(&lacze, &Lacze::daneOdczytu, this, &Przesylanie::daneOdczytu);
+    connect(&lacze, &Lacze::zadanieWyslane, this, &Przesylanie::zadanieWyslane);
+}
+
+QString Przesylanie::pobierz()
+{
+    if (!m.zalogowanyInstalator())
+        return tekst::NieZalogowanyInstalator;
+    m.KodOperacji = PierwszyKrokPobierania;
+    m.OdliczanieKonca = 0;
+    ustawPostep(0);
+    m.ustawStatus(tekst::StatusPobierania);
+    return {};
+}
+
+QString Przesylanie::przekaz()
+{
+    if (!m.zalogowanyInstalator())
+        return tekst::NieZalogowanyInstalator;
+    m.KodOperacji = PierwszyKrokPrzesylania;
+    m.OdliczanieKonca = 0;
+    ustawPostep(0);
+    m.ustawStatus(tekst::StatusPrzesylania);
+    return {};
+}
+
+bool Przesylanie::przesylanieTrwa() const
+{
+    return (m.KodOperacji >= PierwszyKrokPrzesylania && m.KodOperacji <= 101) ||
+           m.OdliczanieKonca > 0;
+}
+
+void Przesylanie::ustawPostep(double p)
+{
+    m_postep = p;
+    emit postepZmieniony(p);
+}
+
+void Przesylanie::daneOdczytu(int kod, const QByteArray& dane)
+{
+    if (kod < PierwszyKrokPobierania || kod > OstatniKrokPobierania)
+        return;
+    zapiszKrokPobierania(m.Obraz, kod, dane);
+    ustawPostep(kod * 100.0 / 32);
+    if (kod == OstatniKrokPobierania) {
+        m.KodOperacji = 0;
+        emit zakonczone();
+        m.WpisKonfig();
+    }
+}
+
+void Przesylanie::zadanieWyslane(int kod)
+{
+    if (kod >= PierwszyKrokPrzesylania && kod <= OstatniKrokPrzesylania) {
+        if (kod != 95)
+            ustawPostep((kod - 60) * 100.0 / 41);
+    } else if (kod == 101) {
+        emit zakonczone();
+    }
+}
+
+} // namespace zr05
