@@ -60,7 +60,10 @@ void PortSzeregowy::obsluzBlad(QSerialPort::SerialPortError blad)
     // Open failures are reported by otworz(); here only errors of an open port count.
     if (blad == QSerialPort::NoError || !m_port.isOpen())
         return;
-    if (blad == QSerialPort::ResourceError) {
+    // A removed adapter reports a resource error; a line hung up at the other end (a
+    // pseudo-terminal whose owner quit) reads end-of-file, which comes as a read error and
+    // would come again at every read. Either way the line is gone for good.
+    if (blad == QSerialPort::ResourceError || blad == QSerialPort::ReadError) {
         m_port.close();
         emit utracony(QStringLiteral("Połączenie z portem %1 zostało przerwane (urządzenie "
                                      "odłączone albo uszkodzone) i port został zamknięty. "

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "ObrazStartowy.h"
+#include "PoleWyswietlane.h"
 #include "PortSzeregowy.h"
 #include "RamkiOnLine.h"
 #include "link/Lacze.h"
@@ -23,7 +24,8 @@ namespace zr05
 {
 
 Form1::Form1(Module1& modul, Lacze& lacze, QWidget* parent)
-    : QMainWindow(parent), m(modul), m_lacze(lacze), m_port(new PortSzeregowy(this))
+    : QMainWindow(parent), m(modul), m_lacze(lacze), m_port(new PortSzeregowy(this)),
+      m_timer1(new QTimer(this))
 {
     zaladujIkony();
     setObjectName(QStringLiteral("Form1"));
@@ -43,10 +45,10 @@ Form1::Form1(Module1& modul, Lacze& lacze, QWidget* parent)
 
     polaczZRdzeniem();
 
-    m_timer1.setObjectName(QStringLiteral("Timer1"));
-    m_timer1.setInterval(1000);
-    connect(&m_timer1, &QTimer::timeout, &m_lacze, &Lacze::tick);
-    m_timer1.start();
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(1000);
+    connect(m_timer1, &QTimer::timeout, &m_lacze, &Lacze::tick);
+    m_timer1->start();
 }
 
 Form1::~Form1()
@@ -73,7 +75,7 @@ void Form1::utworzUklad()
     auto* ukladLog = new QVBoxLayout(m_frame3);
     const QString podpisy[2] = {QStringLiteral("Użytk./Nadzorca"), QStringLiteral("Instalator")};
     for (int i = 0; i < 2; ++i) {
-        auto* c = new QCheckBox(podpisy[i], m_frame3);
+        auto* c = new PoleWyswietlane(podpisy[i], m_frame3);
         c->setObjectName(QStringLiteral("Check1_%1").arg(i));
         // Display only: who is logged in is decided by the panel's answer to a code.
         c->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -90,7 +90,7 @@ private:
     Module1& m;
     Lacze& m_lacze;
     PortSzeregowy* m_port;
-    QTimer m_timer1;
+    QTimer* m_timer1;
 
     std::array<QAction*, int(Element::Liczba)> m_akcje{};
     QLabel* m_status = nullptr;

@@ -38,12 +38,15 @@ void Form1::utworzRamkePortu()
         opcja->setObjectName(QStringLiteral("Option1_%1").arg(i));
         m_option1->addButton(opcja, i);
         m_opcje[i] = opcja;
-        if (i == 0)
+        if (i == 0) {
             opcja->setToolTip(QStringLiteral("Praca bez centralki umożliwia tylko zmianę "
                                              "konfiguracji zapisanej na dysku komputera."));
-        else
-            opcja->installEventFilter(this); // the tooltip names the device of the moment
-        odswiezPodpowiedzPortu(i);
+        } else {
+            // The device is named when the tooltip is about to show (looking the ports up
+            // takes a while, and adapters come and go).
+            opcja->setToolTip(PodpowiedzCom);
+            opcja->installEventFilter(this);
+        }
     }
     m_opcje[0]->setChecked(true);
     m.WybranyPort = 0;
