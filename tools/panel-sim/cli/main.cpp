@@ -1,10 +1,10 @@
 // zr05-panel-sim: the simulated panel on a pseudo-terminal or a serial port, in real time.
 
-#include "ObrazZPliku.h"
 #include "Opcje.h"
 #include "PetlaCentrali.h"
 #include "Pty.h"
 #include "SymulatorCentrali.h"
+#include "config/PlikKonfiguracji.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -83,12 +83,13 @@ int main(int argc, char* argv[])
     // The panel's clock starts at the local wall time.
     u.zegar = QDateTime(QDate::currentDate(), QTime::currentTime(), Qt::UTC);
     if (!opcje->obraz.isEmpty()) {
-        QString blad;
-        u.konfiguracja = konfiguracjaZPliku(opcje->obraz, &blad);
-        if (!u.konfiguracja) {
-            wypisz(stderr, QStringLiteral("cannot read %1: %2\n").arg(opcje->obraz, blad));
+        Konfiguracja k;
+        const WynikPliku wynik = CzytajKonfig(opcje->obraz, k);
+        if (!wynik) {
+            wypisz(stderr, wynik.komunikat + '\n');
             return 1;
         }
+        u.konfiguracja = k;
     }
     SymulatorCentrali sym(u);
     QElapsedTimer start;
