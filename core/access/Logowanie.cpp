@@ -30,11 +30,6 @@ Logowanie::OcenaKodu Logowanie::spakujKod(const QString& kod, std::array<Bajt, 4
     return OcenaKodu::Dobry;
 }
 
-QString Logowanie::mozliwoscLogowania() const
-{
-    return m.status().startsWith(QStringLiteral("BRAK")) ? tekst::LogowanieBezLacza : QString();
-}
-
 void Logowanie::oknoOtwarte()
 {
     m.KodOperacji = 41;

@@ -18,8 +18,6 @@ inline const QString ZlaDlugoscKodu = QStringLiteral("Nieprawidłowa długość 
 inline const QString ZlyZnakKodu = QStringLiteral("Nieprawidłowy kod");
 inline const QString NiepoprawnyKod = QStringLiteral("Niepoprawny kod");
 inline const QString BlokadaDostepu = QStringLiteral("BLOKADA DOSTĘPU");
-inline const QString LogowanieBezLacza =
-    QStringLiteral("Logowanie niemożliwe - brak połączenia z centralką");
 inline const QString LogowanieUzytkownika =
     QStringLiteral("Logowanie się użytkownika lub nadzorcy.");
 inline const QString LogowanieInstalatora = QStringLiteral("Logowanie się instalatora.");
@@ -45,8 +43,6 @@ public:
     // the high half-byte; positions after the last digit hold 0xF.
     static OcenaKodu spakujKod(const QString& kod, std::array<Bajt, 4>& spakowany);
 
-    // The login command: refused while the link is lost (returns the message to show).
-    QString mozliwoscLogowania() const;
     // The code window has opened: ask the panel whether access is blocked.
     void oknoOtwarte();
     // The code window is closing: the entered code is forgotten.

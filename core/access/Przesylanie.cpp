@@ -1,4 +1,5 @@
 #include "Przesylanie.h"
+#include "Sprawdzenia.h"
 #include "config/MapaPamieci.h"
 #include "link/Lacze.h"
 
@@ -11,26 +12,26 @@ Przesylanie::Przesylanie(Module1& modul, Lacze& lacze, QObject* parent) : QObjec
     connect(&lacze, &Lacze::zadanieWyslane, this, &Przesylanie::zadanieWyslane);
 }
 
-QString Przesylanie::pobierz()
+std::optional<QString> Przesylanie::pobierz()
 {
-    if (!m.zalogowanyInstalator())
-        return tekst::NieZalogowanyInstalator;
+    if (auto odmowa = sprawdzInstalatora(m))
+        return odmowa;
     m.KodOperacji = PierwszyKrokPobierania;
     m.OdliczanieKonca = 0;
     ustawPostep(0);
     m.ustawStatus(tekst::StatusPobierania);
-    return {};
+    return std::nullopt;
 }
 
-QString Przesylanie::przekaz()
+std::optional<QString> Przesylanie::przekaz()
 {
-    if (!m.zalogowanyInstalator())
-        return tekst::NieZalogowanyInstalator;
+    if (auto odmowa = sprawdzInstalatora(m))
+        return odmowa;
     m.KodOperacji = PierwszyKrokPrzesylania;
     m.OdliczanieKonca = 0;
     ustawPostep(0);
     m.ustawStatus(tekst::StatusPrzesylania);
-    return {};
+    return std::nullopt;
 }
 
 bool Przesylanie::przesylanieTrwa() const

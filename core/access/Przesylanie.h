@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 namespace zr05
 {
@@ -13,8 +14,6 @@ class Lacze;
 
 namespace tekst
 {
-inline const QString NieZalogowanyInstalator =
-    QStringLiteral("Nie zalogowany instalator. Operacja nie może być wykonana.");
 inline const QString PytaniePrzesylanie =
     QStringLiteral("Czy napewno wysłąć nową konfigurację do centralki ?");
 inline const QString PytaniePrzerwanie = QStringLiteral(
@@ -32,9 +31,9 @@ class Przesylanie : public QObject
 public:
     Przesylanie(Module1& m, Lacze& lacze, QObject* parent = nullptr);
 
-    // Both commands need the installer; they return the refusal to show, empty when started.
-    QString pobierz();
-    QString przekaz(); // the caller has asked the question and got OK
+    // Both commands need the installer; they return the refusal to show, none when started.
+    std::optional<QString> pobierz();
+    std::optional<QString> przekaz(); // the caller has asked the question and got OK
 
     // An upload is running or its end frame is still due: replacing it needs the user's word.
     bool przesylanieTrwa() const;

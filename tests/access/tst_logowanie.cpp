@@ -1,5 +1,6 @@
 // Code checking and packing, the access levels, the block after three wrong codes, logouts.
 
+#include "Sprawdzenia.h"
 #include "StanowiskoLacza.h"
 #include "access/Logowanie.h"
 
@@ -263,10 +264,11 @@ private slots:
     {
         Stanowisko s;
         s.m.WybranyPort = 1;
-        QCOMPARE(s.logowanie.mozliwoscLogowania(), QString());
+        QVERIFY(!sprawdzPolaczenie(s.m));
         s.lacze.tick();
         s.lacze.tick();
-        QCOMPARE(s.logowanie.mozliwoscLogowania(), tekst::LogowanieBezLacza);
+        QCOMPARE(sprawdzPolaczenie(s.m).value_or(QString()),
+                 QStringLiteral("Logowanie niemożliwe - brak połączenia z centralką"));
     }
 };
 

@@ -94,13 +94,25 @@ class TestPrzesylanie : public QObject
 {
     Q_OBJECT
 private slots:
+    void bezInstalatoraNicNieRusza()
+    {
+        Program p;
+        p.zaloguj(p.sym.ustawienia().kody.uzytkownik);
+        const QString odmowa =
+            QStringLiteral("Nie zalogowany instalator. Operacja nie może być wykonana.");
+        QCOMPARE(p.przesylanie.pobierz().value_or(QString()), odmowa);
+        QCOMPARE(p.przesylanie.przekaz().value_or(QString()), odmowa);
+        QCOMPARE(p.m.KodOperacji, Bajt(0));
+        QCOMPARE(p.m.status(), QString());
+    }
+
     void pobranieWypelniaCalyObraz()
     {
         Program p;
         p.instalator();
         QSignalSpy wpisy(&p.m, &Module1::konfiguracjaZmieniona);
         QSignalSpy koniec(&p.przesylanie, &Przesylanie::zakonczone);
-        QCOMPARE(p.przesylanie.pobierz(), QString());
+        QVERIFY(!p.przesylanie.pobierz());
         QCOMPARE(p.m.status(), tekst::StatusPobierania);
         QVERIFY(p.doKonca());
         QCOMPARE(wpisy.count(), 1);
@@ -152,7 +164,7 @@ private slots:
         QSignalSpy koniec(&p.przesylanie, &Przesylanie::zakonczone);
         QList<double> postepy;
         connect(&p.przesylanie, &Przesylanie::postepZmieniony, [&](double v) { postepy << v; });
-        QCOMPARE(p.przesylanie.przekaz(), QString());
+        QVERIFY(!p.przesylanie.przekaz());
         QCOMPARE(p.m.status(), tekst::StatusPrzesylania);
         QVERIFY(p.czekaj([&] { return koniec.count() == 1; }, 120000));
         QCOMPARE(p.m.KodOperacji, Bajt(0));
