@@ -44,6 +44,8 @@ Form1::Form1(Module1& modul, Lacze& lacze, QWidget* parent)
     setStatusBar(pasek);
 
     polaczZRdzeniem();
+    // Room for the on-line view's register without resizing the window.
+    resize(1000, 720);
 
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(1000);

@@ -120,6 +120,7 @@ QGroupBox* nowaRamkaStref(QWidget* rodzic)
     auto* uklad = new QVBoxLayout(ramka);
     uklad->addLayout(lampki);
     uklad->addLayout(dol);
+    uklad->addStretch();
     return ramka;
 }
 

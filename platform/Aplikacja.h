@@ -1,0 +1,13 @@
+#pragma once
+// Program-wide set-up of the application object: its title (message boxes carry it) and
+// Qt's own texts in Polish, so standard buttons read "Anuluj" and dialogs speak Polish.
+
+class QCoreApplication;
+
+namespace zr05
+{
+
+// False when Qt's Polish translations are not installed; the program still runs.
+bool przygotujAplikacje(QCoreApplication& app);
+
+} // namespace zr05
