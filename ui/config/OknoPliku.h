@@ -3,7 +3,8 @@
 
 class QWidget;
 
-namespace zr05 {
+namespace zr05
+{
 
 class Module1;
 

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "OknoPliku.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+
+namespace zr05
+{
+
+class ListaDyskow;
+class ListaKatalogow;
+class ListaPlikow;
+class Module1;
+
+// The file window: pick a drive, a directory and a ".vor" file, then read or save the
+// configuration. Exactly one of the read and save buttons is shown.
+class Form12 : public QWidget
+{
+    Q_OBJECT
+public:
+    Form12(Module1& m, QWidget* parent = nullptr);
+
+    // The design state plus the settings of the menu command that opens the window.
+    void ustawTryb(TrybPliku tryb);
+    Module1& modul() const { return m; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void File1_Click(const QString& nazwa);
+    void Text1_Change(const QString& tekst);
+    void Command1_Click();
+    void Command2_Click();
+    void zamknij();
+    QString sciezka() const;
+
+    Module1& m;
+    TrybPliku m_tryb = TrybPliku::Czytaj;
+    ListaDyskow* Drive1;
+    ListaKatalogow* Dir1;
+    ListaPlikow* File1;
+    QLineEdit* Text1;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+};
+
+} // namespace zr05
