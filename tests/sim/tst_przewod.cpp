@@ -6,6 +6,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 using namespace zr05;
 
@@ -26,6 +27,11 @@ private slots:
     void zgubionyBajtPollaPrzerwaIPowrot();
     void ciszaWlaczaStrazniczkeIPowrotJaGasi();
     void przebiegPowtarzalny();
+    void pobieranieNaZaszumionejLinii_data();
+    void pobieranieNaZaszumionejLinii();
+    void archiwumDoRekorduKonca();
+    void logowanieKodem_data();
+    void logowanieKodem();
 };
 
 void TstPrzewod::kazdyPollOdpowiedziany_data()
@@ -185,6 +191,94 @@ void TstPrzewod::przebiegPowtarzalny()
     }
     QVERIFY(bajty[0].size() > 1000);
     QCOMPARE(bajty[0], bajty[1]);
+}
+
+void TstPrzewod::pobieranieNaZaszumionejLinii_data()
+{
+    QTest::addColumn<quint64>("ziarno");
+    QTest::newRow("seed 1") << quint64(1);
+    QTest::newRow("seed 2") << quint64(2);
+    QTest::newRow("seed 3") << quint64(3);
+}
+
+void TstPrzewod::pobieranieNaZaszumionejLinii()
+{
+    QFETCH(quint64, ziarno);
+    UstawieniaSymulatora u;
+    u.usterki = {ziarno, 0.002, 0.002, 0.02};
+    StanowiskoSymulatora s(u);
+    QObject::connect(&s.lacze, &Lacze::daneOdczytu, [&](int kod, const QByteArray& dane) {
+        zapiszKrokPobierania(s.m.Obraz, kod, dane);
+    });
+    s.uplyw(1000);
+    s.m.KodOperacji = 1;
+    QVERIFY(s.doKonca(10 * 60 * 1000));
+    const auto& f = s.sym.usterki().liczniki();
+    QVERIFY(f.przeklamane + f.zgubione + f.wstawione > 0);
+    // Whatever the line did, the program ends with exactly what the panel holds.
+    const Konfiguracja demo = demo::instalacja();
+    QCOMPARE(s.m.Obraz.Linie, demo.Linie);
+    QCOMPARE(s.m.Obraz.WyjOC, demo.WyjOC);
+    QCOMPARE(s.m.Obraz.WyjPk, demo.WyjPk);
+    QCOMPARE(s.m.Obraz.Kontrole, demo.Kontrole);
+    QCOMPARE(s.m.Obraz.Strefy, demo.Strefy);
+    QCOMPARE(s.m.Obraz.NazwyLinii[225], demo.NazwyLinii[225]);
+    QVERIFY(s.sym.liczniki().odczyty >= 32);
+}
+
+void TstPrzewod::archiwumDoRekorduKonca()
+{
+    UstawieniaSymulatora u;
+    u.zegar = QDateTime(QDate(2025, 3, 20), QTime(12, 0), Qt::UTC);
+    StanowiskoSymulatora s(u);
+    int ramek = 0, rekordow = 0;
+    // What the archive window does with an end record, reduced to the link's part.
+    QObject::connect(&s.lacze, &Lacze::rekordyArchiwum, [&](const QByteArray& r) {
+        ++ramek;
+        for (int i = 0; i < 16; ++i) {
+            if (Bajt(r[2 + 8 * i]) == 255) {
+                s.m.KodOperacji = 0;
+                return;
+            }
+            QVERIFY(QDate(2000 + Bajt(r[2 + 8 * i]), Bajt(r[3 + 8 * i]), Bajt(r[4 + 8 * i])) >=
+                    QDate(2025, 3, 10));
+            ++rekordow;
+        }
+    });
+    s.uplyw(500);
+    s.m.DataArchiwum = {10, 3, 25};
+    s.m.KodOperacji = 45;
+    QVERIFY(s.doKonca(5 * 60 * 1000));
+    const auto& zdarzenia = s.sym.archiwum().rekordy(ArchiwumCentrali::Zdarzenia);
+    const auto oczekiwane =
+        std::count_if(zdarzenia.begin(), zdarzenia.end(), [](const RekordArchiwum& r) {
+            return QDate(2000 + r[0], r[1], r[2]) >= QDate(2025, 3, 10);
+        });
+    QVERIFY(oczekiwane > 16);
+    QCOMPARE(rekordow, int(oczekiwane));
+    QCOMPARE(ramek, int(oczekiwane) / 16 + 1);
+}
+
+void TstPrzewod::logowanieKodem_data()
+{
+    QTest::addColumn<QByteArray>("kod");
+    QTest::addColumn<int>("dostep");
+    QTest::newRow("user 1111") << QByteArray("\x11\x11\xFF\xFF", 4) << 0x20;
+    QTest::newRow("installer 3333") << QByteArray("\x33\x33\xFF\xFF", 4) << 0x80;
+    QTest::newRow("wrong 1112") << QByteArray("\x11\x12\xFF\xFF", 4) << 0x00;
+}
+
+void TstPrzewod::logowanieKodem()
+{
+    QFETCH(QByteArray, kod);
+    QFETCH(int, dostep);
+    StanowiskoSymulatora s;
+    QSignalSpy odpowiedz(&s.lacze, &Lacze::odpowiedzKodu);
+    s.uplyw(500);
+    std::copy(kod.begin(), kod.end(), s.m.KodWprowadzony.begin());
+    s.m.KodOperacji = 40;
+    QVERIFY(s.czekaj([&] { return odpowiedz.count() == 1; }, 2000));
+    QCOMPARE(int(odpowiedz.at(0).at(0).value<Bajt>()), dostep);
 }
 
 QTEST_GUILESS_MAIN(TstPrzewod)
