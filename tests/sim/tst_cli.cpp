@@ -146,9 +146,11 @@ void TstCli::pollSlotIOdczytPrzezPty()
     QVERIFY(ZapiszKonfig(k, plik));
 
     QProcess p;
+    // A long answer time-out keeps the exchange safe on a slow, busy test machine.
     p.start(programSymulatora(),
             {QStringLiteral("--image"), plik, QStringLiteral("--stats"), QStringLiteral("--quiet"),
-             QStringLiteral("--poll-period"), QStringLiteral("100")});
+             QStringLiteral("--poll-period"), QStringLiteral("100"),
+             QStringLiteral("--answer-timeout"), QStringLiteral("3000")});
     QVERIFY(p.waitForStarted());
     QString urzadzenie;
     QDeadlineTimer termin(10000);
