@@ -209,8 +209,8 @@ int Lacze::zbudujZadanie(int kod)
         BuforNad[4] = Bajt(zapis->dlugosc);
         // Only the first `dlugosc` bytes of the 112-byte area carry data; the rest keeps
         // whatever earlier frames left in the buffer.
-        std::copy(dane.begin(), dane.begin() + std::min<int>(zapis->dlugosc, ObszarZapisu),
-                  BuforNad.begin() + 5);
+        const int ile = std::min({int(dane.size()), int(zapis->dlugosc), ObszarZapisu});
+        std::copy(dane.begin(), dane.begin() + ile, BuforNad.begin() + 5);
         return DlugoscZapisu;
     }
     switch (kod) {

@@ -349,10 +349,17 @@ void TestForm1::pobieranieBezInstalatora()
         QCOMPARE(k.teksty, QStringList{NieZalogowanyInstalator});
     }
     {
+        // The installer gets the transfer; the upload asks first.
         PrzechwytKomunikatow k;
         p.m.ustawCheck1(1, true);
         p.akcja(nazwa)->trigger();
-        QVERIFY(k.teksty.isEmpty());
+        const bool przekaz = nazwa.contains(QLatin1String("Przekaz")) || nazwa.endsWith('5');
+        if (przekaz)
+            QCOMPARE(k.teksty, QStringList{QStringLiteral(
+                                   "Czy napewno wysłąć nową konfigurację do centralki ?")});
+        else
+            QVERIFY(k.teksty.isEmpty());
+        QCOMPARE(p.m.KodOperacji, Bajt(przekaz ? 60 : 1));
     }
 }
 

@@ -1,8 +1,6 @@
 #include "Form2.h"
-#include "Module1.h"
 #include "access/Przesylanie.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -10,8 +8,7 @@
 namespace zr05
 {
 
-Form2::Form2(Module1& modul, Przesylanie& przesylanie, QWidget* parent)
-    : QWidget(parent, Qt::Window), m(modul)
+Form2::Form2(Przesylanie& przesylanie, QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -38,12 +35,6 @@ Form2::Form2(Module1& modul, Przesylanie& przesylanie, QWidget* parent)
 void Form2::ustawEtykiete(const QString& tekst)
 {
     Label1->setText(tekst);
-}
-
-void Form2::closeEvent(QCloseEvent* e)
-{
-    m.wyczyscStatus();
-    QWidget::closeEvent(e);
 }
 
 } // namespace zr05

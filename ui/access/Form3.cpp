@@ -1,5 +1,5 @@
 #include "Form3.h"
-#include "Module1.h"
+#include "PrzerwaniePrzesylania.h"
 #include "access/Logowanie.h"
 
 #include <QCloseEvent>
@@ -28,8 +28,8 @@ public:
 };
 } // namespace
 
-Form3::Form3(Module1& modul, Logowanie& l, QWidget* parent)
-    : QWidget(parent, Qt::Window), m(modul), logowanie(l)
+Form3::Form3(Logowanie& l, const Przesylanie& p, QWidget* parent)
+    : QWidget(parent, Qt::Window), logowanie(l), przesylanie(p)
 {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -76,6 +76,10 @@ Form3::Form3(Module1& modul, Logowanie& l, QWidget* parent)
 void Form3::zatwierdz()
 {
     const QString kod = Text1->text();
+    if (!potwierdzPrzerwaniePrzesylania(przesylanie, this)) {
+        Text1->clear();
+        return;
+    }
     logowanie.zatwierdzKod(kod);
     // The code has been packed for the panel; the box keeps no copy of it.
     Text1->clear();
@@ -85,7 +89,6 @@ void Form3::closeEvent(QCloseEvent* e)
 {
     Text1->clear();
     logowanie.oknoZamkniete();
-    m.wyczyscStatus();
     QWidget::closeEvent(e);
 }
 

@@ -8,14 +8,14 @@ namespace zr05
 {
 
 class Logowanie;
-class Module1;
+class Przesylanie;
 
 // "Wprowadzanie kodów": the code window. The checks and the exchange are the core's.
 class Form3 : public QWidget
 {
     Q_OBJECT
 public:
-    Form3(Module1& m, Logowanie& logowanie, QWidget* parent = nullptr);
+    Form3(Logowanie& logowanie, const Przesylanie& przesylanie, QWidget* parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -23,8 +23,8 @@ protected:
 private:
     void zatwierdz();
 
-    Module1& m;
     Logowanie& logowanie;
+    const Przesylanie& przesylanie;
     QLineEdit* Text1;
     QLineEdit* Text2;
 };

@@ -5,6 +5,8 @@
 
 #include "Elementy.h"
 #include "Module1.h"
+#include "access/Logowanie.h"
+#include "access/Przesylanie.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -24,6 +26,8 @@ namespace zr05
 {
 
 class Form13;
+class Form2;
+class Form3;
 class Lacze;
 class PortSzeregowy;
 
@@ -37,6 +41,8 @@ public:
     // The menu item or toolbar button whose availability the core keeps.
     QAction* akcja(Element e) const { return m_akcje[int(e)]; }
     PortSzeregowy& port() { return *m_port; }
+    Logowanie& logowanie() { return m_logowanie; }
+    Przesylanie& przesylanie() { return m_przesylanie; }
     QString tekstStatusu() const;
 
 public slots:
@@ -80,6 +86,7 @@ private:
     void polaczZRdzeniem();
 
     bool bramkaEdytorow();
+    void pokazPostep(const QString& etykieta);
     void pokazDostepnosc(Element e, bool dostepny);
     void pokazZegar();
     void pokazZalogowanie();
@@ -103,6 +110,10 @@ private:
     std::array<QGroupBox*, 5> m_ramkiOnLine{}; // Frame1, Frame2, Frame4, Frame5, Frame6
     std::array<QLineEdit*, 6> m_text1{};
     QPointer<Form13> m_form13;
+    QPointer<Form3> m_form3;
+    QPointer<Form2> m_form2;
+    Logowanie m_logowanie;
+    Przesylanie m_przesylanie;
 };
 
 } // namespace zr05

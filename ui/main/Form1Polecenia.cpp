@@ -5,7 +5,11 @@
 #include "Form13.h"
 #include "Klepsydra.h"
 #include "Komunikaty.h"
+#include "OknaPomocnicze.h"
 #include "Sprawdzenia.h"
+#include "access/Form2.h"
+#include "access/Form3.h"
+#include "access/PrzerwaniePrzesylania.h"
 #include "config/OknoPliku.h"
 
 #include <QApplication>
@@ -29,31 +33,63 @@ void Form1::mnuKonfLog_Click()
 {
     if (!dozwolone(this, sprawdzPolaczenie(m)))
         return;
-    // The code window opens here.
+    if (!potwierdzPrzerwaniePrzesylania(m_przesylanie, this))
+        return;
+    if (!m_form3) {
+        Klepsydra klepsydra;
+        m_form3 = new Form3(m_logowanie, m_przesylanie, this);
+        czyscStatusPoZamknieciu(m_form3, m);
+    }
+    m_form3->show();
+    m_form3->raise();
+    m_form3->activateWindow();
+    m.ustawStatus(m.zalogowanyUzytkownik() ? tekst::LogowanieInstalatora
+                                           : tekst::LogowanieUzytkownika);
 }
 
 void Form1::mnuKonfWyUZYT_Click()
 {
-    // User logout.
+    m_logowanie.wylogujUzytkownika();
 }
 
 void Form1::mnuKonfWyINST_Click()
 {
-    // Installer logout.
+    m_logowanie.wylogujInstalatora();
+}
+
+void Form1::pokazPostep(const QString& etykieta)
+{
+    // A window left open by an abandoned transfer serves the next one.
+    if (!m_form2) {
+        Klepsydra klepsydra;
+        m_form2 = new Form2(m_przesylanie, this);
+        czyscStatusPoZamknieciu(m_form2, m);
+    }
+    m_form2->ustawEtykiete(etykieta);
+    m_form2->show();
+    m_form2->raise();
 }
 
 void Form1::mnuKonfPobierz_Click()
 {
     if (!dozwolone(this, sprawdzInstalatora(m)))
         return;
-    // Configuration download starts here.
+    if (!potwierdzPrzerwaniePrzesylania(m_przesylanie, this))
+        return;
+    m_przesylanie.pobierz();
+    pokazPostep(tekst::EtykietaPobierania);
 }
 
 void Form1::mnuKonfPrzekaz_Click()
 {
     if (!dozwolone(this, sprawdzInstalatora(m)))
         return;
-    // Configuration upload starts here.
+    if (!Komunikaty::pytanie(this, tekst::PytaniePrzesylanie))
+        return;
+    if (!potwierdzPrzerwaniePrzesylania(m_przesylanie, this))
+        return;
+    m_przesylanie.przekaz();
+    pokazPostep(tekst::EtykietaPrzesylania);
 }
 
 void Form1::mnuKonfCzytaj_Click()
