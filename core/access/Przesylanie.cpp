@@ -12,26 +12,26 @@ Przesylanie::Przesylanie(Module1& modul, Lacze& lacze, QObject* parent) : QObjec
     connect(&lacze, &Lacze::zadanieWyslane, this, &Przesylanie::zadanieWyslane);
 }
 
-std::optional<QString> Przesylanie::pobierz()
+std::optional<QString> Przesylanie::zacznij(Bajt pierwszyKrok, const QString& status)
 {
     if (auto odmowa = sprawdzInstalatora(m))
         return odmowa;
-    m.KodOperacji = PierwszyKrokPobierania;
+    m.KodOperacji = pierwszyKrok;
+    // A new transfer replaces whatever was running, a pending end frame included.
     m.OdliczanieKonca = 0;
     ustawPostep(0);
-    m.ustawStatus(tekst::StatusPobierania);
+    m.ustawStatus(status);
     return std::nullopt;
+}
+
+std::optional<QString> Przesylanie::pobierz()
+{
+    return zacznij(PierwszyKrokPobierania, tekst::StatusPobierania);
 }
 
 std::optional<QString> Przesylanie::przekaz()
 {
-    if (auto odmowa = sprawdzInstalatora(m))
-        return odmowa;
-    m.KodOperacji = PierwszyKrokPrzesylania;
-    m.OdliczanieKonca = 0;
-    ustawPostep(0);
-    m.ustawStatus(tekst::StatusPrzesylania);
-    return std::nullopt;
+    return zacznij(PierwszyKrokPrzesylania, tekst::StatusPrzesylania);
 }
 
 bool Przesylanie::przesylanieTrwa() const

@@ -45,6 +45,7 @@ signals:
     void zakonczone(); // the progress window closes
 
 private:
+    std::optional<QString> zacznij(Bajt pierwszyKrok, const QString& status);
     void daneOdczytu(int kod, const QByteArray& dane);
     void zadanieWyslane(int kod);
     void ustawPostep(double p);
