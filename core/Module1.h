@@ -45,6 +45,7 @@ public:
 
     // --- login ---
     std::array<Bajt, 4> KodWprowadzony{};
+    bool KodCzeka = false; // a packed code waits for its request slot
     qint16 ProbyKodu = 0;
     qint16 BlokadaDostepu = 0;
     bool zalogowanyUzytkownik() const { return m_check1[0]; } // Check1(0) "Użytk./Nadzorca"

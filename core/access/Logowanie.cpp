@@ -8,6 +8,10 @@ Logowanie::Logowanie(Module1& modul, Lacze& lacze, QObject* parent) : QObject(pa
 {
     connect(&lacze, &Lacze::odpowiedzKodu, this, &Logowanie::odpowiedzKodu);
     connect(&lacze, &Lacze::daneOdczytu, this, &Logowanie::daneOdczytu);
+    connect(&lacze, &Lacze::kodBezOdpowiedzi, this, [this] {
+        ustawKomunikat(tekst::BrakOdpowiedziNaKod);
+        emit wyczyscKod();
+    });
 }
 
 Logowanie::OcenaKodu Logowanie::spakujKod(const QString& kod, std::array<Bajt, 4>& spakowany)
@@ -45,6 +49,7 @@ void Logowanie::oknoZamkniete()
 void Logowanie::zapomnijKod()
 {
     m.KodWprowadzony = {};
+    m.KodCzeka = false;
 }
 
 void Logowanie::ustawKomunikat(const QString& t)
@@ -70,6 +75,7 @@ void Logowanie::zatwierdzKod(const QString& kod)
     case OcenaKodu::Dobry:
         break;
     }
+    m.KodCzeka = true;
     m.KodOperacji = 40;
 }
 

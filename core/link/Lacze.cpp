@@ -238,11 +238,22 @@ int Lacze::zbudujZadanie(int kod)
 void Lacze::obsluzSlot()
 {
     const int kod = m.KodOperacji;
+    if (kod == 40 && !m.KodCzeka) {
+        m.KodOperacji = 0;
+        emit kodBezOdpowiedzi();
+        return;
+    }
     const int dlugosc = zbudujZadanie(kod);
     if (dlugosc == 0)
         return;
     DlugoscNad = qint16(dlugosc);
     Wyslij();
+    if (kod == 40) {
+        // The code is not kept once it is on its way, not even in the send buffer.
+        m.KodWprowadzony = {};
+        m.KodCzeka = false;
+        std::fill(BuforNad.begin() + 2, BuforNad.begin() + 6, Bajt(0));
+    }
 
     if (kod == 43 || kod == 44 || kod == 101)
         m.KodOperacji = 0;

@@ -53,8 +53,11 @@ signals:
     void daneOdczytu(int kod, const QByteArray& dane);
     void komunikat(const QByteArray& ramka); // valid '@' frame
     void ramkaStanu(int rodzaj);             // valid 'A'(1), 'B'(2), 'C'(3) or 'D'(6) frame stored
-    void zadanieWyslane(int kod);            // the request of this operation went out at a slot
-    void odpytany();                         // a poll was answered
+    // The code went out but another slot came instead of its answer: the code is not sent
+    // again (it is not kept), the login operation ends.
+    void kodBezOdpowiedzi();
+    void zadanieWyslane(int kod); // the request of this operation went out at a slot
+    void odpytany();              // a poll was answered
 
 private:
     void ramkaKompletna();

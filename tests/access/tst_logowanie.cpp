@@ -248,6 +248,22 @@ private slots:
         QCOMPARE(s.m.KodOperacji, Bajt(1));
     }
 
+    void utraconaOdpowiedzNaKodKonczyLogowanie()
+    {
+        Stanowisko s;
+        QSignalSpy czysc(&s.logowanie, &Logowanie::wyczyscKod);
+        s.logowanie.zatwierdzKod(QStringLiteral("1111"));
+        s.odbierz(s.slot());
+        s.odbierz(s.slot()); // the 'L' answer was lost on the line
+        QCOMPARE(s.m.KodOperacji, Bajt(0));
+        QCOMPARE(s.logowanie.komunikat(), tekst::BrakOdpowiedziNaKod);
+        QCOMPARE(czysc.count(), 1);
+        QCOMPARE(s.m.ProbyKodu, 0);
+        // The next code goes out normally.
+        s.kod(QStringLiteral("1111"), 0x20);
+        QVERIFY(s.m.zalogowanyUzytkownik());
+    }
+
     void zamkniecieOknaZapominaKod()
     {
         Stanowisko s;

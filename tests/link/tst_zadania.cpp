@@ -148,9 +148,20 @@ private slots:
     void ramkaKodu()
     {
         StanowiskoLacza s;
+        QSignalSpy bezOdpowiedzi(&s.lacze, &Lacze::kodBezOdpowiedzi);
         s.m.KodWprowadzony = {0x12, 0x34, 0xFF, 0xFF};
+        s.m.KodCzeka = true;
         QCOMPARE(zadanie(s, 40), ramka::zSuma(B::bajty({0x37, 0xF0, 0x12, 0x34, 0xFF, 0xFF})));
         QCOMPARE(s.m.KodOperacji, Bajt(40));
+        // Gone once sent: from the program state and from the send buffer.
+        QVERIFY(s.m.KodWprowadzony == (std::array<Bajt, 4>{}));
+        for (int i = 2; i < 6; ++i)
+            QCOMPARE(s.lacze.buforNad()[i], Bajt(0));
+        // Another slot instead of the answer: nothing is sent and the login ends.
+        s.odbierz(s.slot());
+        QVERIFY(s.odbierzWyslane().isEmpty());
+        QCOMPARE(s.m.KodOperacji, Bajt(0));
+        QCOMPARE(bezOdpowiedzi.count(), 1);
     }
 
     void ramkiArchiwum()

@@ -276,6 +276,7 @@ void TstPrzewod::logowanieKodem()
     QSignalSpy odpowiedz(&s.lacze, &Lacze::odpowiedzKodu);
     s.uplyw(500);
     std::copy(kod.begin(), kod.end(), s.m.KodWprowadzony.begin());
+    s.m.KodCzeka = true;
     s.m.KodOperacji = 40;
     QVERIFY(s.czekaj([&] { return odpowiedz.count() == 1; }, 2000));
     QCOMPARE(int(odpowiedz.at(0).at(0).value<Bajt>()), dostep);
