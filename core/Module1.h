@@ -37,6 +37,7 @@ public:
     qint16 LicznikLacza = 0;
     std::array<Bajt, 6> Zegar{}; // seconds, minutes, hours, day, month, year
     bool ZegarZnany = false;     // the panel has sent its clock (the clock boxes are filled)
+    Bajt OstatniStan = 0;        // the system state last reported by message 73
     qint16 OdliczanieKonca = 0;
     int WybranyPort = 0; // Option1 index: 0 = "Praca bez podłączonej centralki", 1..4 = COM1..4
 
