@@ -1,0 +1,30 @@
+#pragma once
+// Runs a printout on the default printer. Without a printer the printout goes to a PDF file
+// and the user is told where it is.
+
+#include "print/Wydruk.h"
+
+#include <QString>
+
+class QPagedPaintDevice;
+class QWidget;
+
+namespace zr05
+{
+
+class Drukarka
+{
+public:
+    // `nazwa` names the PDF file when there is no printer (without extension).
+    static void drukuj(const Wydruk& w, QWidget* rodzic, const QString& nazwa);
+    // Writes the printout to a PDF file; false when the file cannot be written.
+    static bool doPdf(const Wydruk& w, const QString& sciezka);
+    // Where PDF files go without a printer; empty = the user's documents (or temp) folder.
+    static void ustawKatalogPdf(const QString& katalog);
+    static QString katalogPdf();
+
+private:
+    static bool wykonaj(const Wydruk& w, QPagedPaintDevice& urzadzenie);
+};
+
+} // namespace zr05

@@ -1,0 +1,179 @@
+// The register printout: its operations exactly, and the printer adapter writing them to a
+// PDF that holds the texts, page after page.
+
+#include "Drukarka.h"
+#include "PrzechwytKomunikatow.h"
+#include "print/WydrukRejestru.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zr05;
+
+namespace
+{
+using Op = OperacjaWydruku;
+
+QString pdfNaTekst(const QString& sciezka)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), sciezka, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+const QDateTime Chwila(QDate(2026, 3, 4), QTime(5, 6, 7));
+} // namespace
+
+class TestWydrukRejestru : public QObject
+{
+    Q_OBJECT
+private slots:
+    void operacje();
+    void liniePoPodziale_data();
+    void liniePoPodziale();
+    void pdfZawieraTeksty();
+    void dlugiRejestrNaKolejnychStronach();
+    void bezDrukarkiPlikIKomunikat();
+    void niezapisywalnyPlik();
+};
+
+void TestWydrukRejestru::operacje()
+{
+    const Wydruk w = wydrukRejestru(QStringLiteral("09:05    ALARM z linii: 17 w strefie: 3\r\n"
+                                                   "Konfiguracja systemu\r\n"),
+                                    Chwila);
+    const QList<Op> oczekiwane = {
+        {Op::Czcionka, QStringLiteral("Times New Roman CE"), 0},
+        {Op::Rozmiar, {}, 12},
+        {Op::Pogrubienie, {}, 1},
+        {Op::Pozycja, {}, 2000},
+        {Op::Linia, QStringLiteral("REJESTR BIEŻĄCY SYSTEMU VOR ZR-05"), 0},
+        {Op::Pozycja, {}, 3000},
+        {Op::Linia, QStringLiteral("2026-03-04  05:06:07"), 0},
+        {Op::Rozmiar, {}, 10},
+        {Op::Pogrubienie, {}, 0},
+        {Op::Linia, QStringLiteral("09:05    ALARM z linii: 17 w strefie: 3"), 0},
+        {Op::Linia, QStringLiteral("Konfiguracja systemu"), 0},
+        {Op::KoniecDokumentu, {}, 0},
+    };
+    QCOMPARE(w.operacje(), oczekiwane);
+}
+
+void TestWydrukRejestru::liniePoPodziale_data()
+{
+    QTest::addColumn<QString>("rejestr");
+    QTest::addColumn<QStringList>("linie");
+    QTest::newRow("empty") << QString() << QStringList{};
+    QTest::newRow("no final line end") << QStringLiteral("A\r\nB") << QStringList{"A", "B"};
+    QTest::newRow("empty line kept")
+        << QStringLiteral("A\r\n\r\nB\r\n") << QStringList{"A", "", "B"};
+    QTest::newRow("operator's bare line ends")
+        << QStringLiteral("A\nB\rC\r\n") << QStringList{"A", "B", "C"};
+    QTest::newRow("trailing blanks kept")
+        << QStringLiteral("POKOJ   \r\n") << QStringList{"POKOJ   "};
+}
+
+void TestWydrukRejestru::liniePoPodziale()
+{
+    QFETCH(QString, rejestr);
+    QFETCH(QStringList, linie);
+    const auto op = wydrukRejestru(rejestr, Chwila).operacje();
+    QCOMPARE(op.size(), 10 + linie.size());
+    QCOMPARE(op.last().rodzaj, Op::KoniecDokumentu);
+    for (int i = 0; i < linie.size(); ++i) {
+        QCOMPARE(op[9 + i].rodzaj, Op::Linia);
+        QCOMPARE(op[9 + i].tekst, linie[i]);
+    }
+}
+
+void TestWydrukRejestru::pdfZawieraTeksty()
+{
+    QTemporaryDir katalog;
+    QVERIFY(katalog.isValid());
+    const QString sciezka = katalog.filePath(QStringLiteral("r.pdf"));
+    QVERIFY(Drukarka::doPdf(wydrukRejestru(QStringLiteral("07:05    ALARM z linii: 12 w strefie: "
+                                                          "3\r\n21:07   SABOTAŻ z linii: ŁĄKA\r\n"),
+                                           Chwila),
+                            sciezka));
+    const QString tekst = pdfNaTekst(sciezka);
+    QVERIFY2(tekst.contains(QStringLiteral("REJESTR BIEŻĄCY SYSTEMU VOR ZR-05")),
+             qPrintable(tekst));
+    QVERIFY(tekst.contains(QStringLiteral("2026-03-04 05:06:07")) ||
+            tekst.contains(QStringLiteral("2026-03-04  05:06:07")));
+    QVERIFY(tekst.contains(QStringLiteral("ALARM z linii: 12 w strefie: 3")));
+    QVERIFY(tekst.contains(QStringLiteral("SABOTAŻ z linii: ŁĄKA")));
+    // Title, date, then the register lines in their order.
+    QVERIFY(tekst.indexOf(QStringLiteral("REJESTR")) < tekst.indexOf(QStringLiteral("2026")));
+    QVERIFY(tekst.indexOf(QStringLiteral("2026")) < tekst.indexOf(QStringLiteral("07:05")));
+    QVERIFY(tekst.indexOf(QStringLiteral("07:05")) < tekst.indexOf(QStringLiteral("21:07")));
+    // The title stands further right than the register lines start.
+    const QStringList wiersze = tekst.split(QLatin1Char('\n'));
+    int tytul = -1, linia = -1;
+    for (const QString& w : wiersze) {
+        if (w.contains(QStringLiteral("REJESTR")))
+            tytul = int(w.indexOf(QStringLiteral("REJESTR")));
+        if (w.contains(QStringLiteral("07:05")))
+            linia = int(w.indexOf(QStringLiteral("07:05")));
+    }
+    QVERIFY(tytul > linia);
+}
+
+void TestWydrukRejestru::dlugiRejestrNaKolejnychStronach()
+{
+    QString rejestr;
+    for (int i = 1; i <= 400; ++i)
+        rejestr += QStringLiteral("Linia rejestru numer %1\r\n").arg(i);
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath(QStringLiteral("dlugi.pdf"));
+    QVERIFY(Drukarka::doPdf(wydrukRejestru(rejestr, Chwila), sciezka));
+    const QString tekst = pdfNaTekst(sciezka);
+    const QStringList strony = tekst.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QVERIFY2(strony.size() >= 5, qPrintable(QString::number(strony.size())));
+    for (int i = 1; i <= 400; ++i)
+        QVERIFY2(tekst.contains(QStringLiteral("Linia rejestru numer %1\n").arg(i)),
+                 qPrintable(QString::number(i)));
+    QVERIFY(strony.first().contains(QStringLiteral("REJESTR BIEŻĄCY")));
+    QVERIFY(strony.last().contains(QStringLiteral("numer 400")));
+}
+
+void TestWydrukRejestru::bezDrukarkiPlikIKomunikat()
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("a default printer is installed here");
+    QTemporaryDir katalog;
+    Drukarka::ustawKatalogPdf(katalog.path());
+    PrzechwytKomunikatow przechwyt;
+    Drukarka::drukuj(wydrukRejestru(QStringLiteral("X\r\n"), Chwila), nullptr,
+                     QStringLiteral("Rejestr"));
+    Drukarka::ustawKatalogPdf(QString());
+    const QStringList pliki = QDir(katalog.path()).entryList({QStringLiteral("Rejestr_*.pdf")});
+    QCOMPARE(pliki.size(), 1);
+    QCOMPARE(przechwyt.teksty.size(), 1);
+    QVERIFY(przechwyt.teksty[0].contains(QDir::toNativeSeparators(katalog.filePath(pliki[0]))));
+    QVERIFY(pdfNaTekst(katalog.filePath(pliki[0])).contains(QStringLiteral("REJESTR BIEŻĄCY")));
+}
+
+void TestWydrukRejestru::niezapisywalnyPlik()
+{
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    QVERIFY(!Drukarka::doPdf(wydrukRejestru(QStringLiteral("X"), Chwila),
+                             QStringLiteral("/nonexistent-dir/x/r.pdf")));
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        return;
+    Drukarka::ustawKatalogPdf(QStringLiteral("/nonexistent-dir/x"));
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    PrzechwytKomunikatow przechwyt;
+    Drukarka::drukuj(wydrukRejestru(QStringLiteral("X"), Chwila), nullptr, QStringLiteral("R"));
+    Drukarka::ustawKatalogPdf(QString());
+    QCOMPARE(przechwyt.teksty.size(), 1);
+    QVERIFY(przechwyt.teksty[0].contains(QStringLiteral("nie został wykonany")));
+}
+
+QTEST_MAIN(TestWydrukRejestru)
+#include "tst_wydrukrejestru.moc"
