@@ -4,7 +4,9 @@
 #include "PoleWyswietlane.h"
 #include "PortSzeregowy.h"
 #include "RamkiOnLine.h"
+#include "WidokMonitora.h"
 #include "link/Lacze.h"
+#include "link/TekstZegara.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -25,7 +27,8 @@ namespace zr05
 
 Form1::Form1(Module1& modul, Lacze& lacze, QWidget* parent)
     : QMainWindow(parent), m(modul), m_lacze(lacze), m_port(new PortSzeregowy(this)),
-      m_timer1(new QTimer(this)), m_logowanie(modul, lacze), m_przesylanie(modul, lacze)
+      m_timer1(new QTimer(this)), m_logowanie(modul, lacze), m_przesylanie(modul, lacze),
+      m_zdarzenia(modul), m_lampki(modul)
 {
     zaladujIkony();
     setObjectName(QStringLiteral("Form1"));
@@ -139,6 +142,10 @@ void Form1::polaczZRdzeniem()
     pokazZegar();
     connect(&m, &Module1::zegarZmieniony, this, &Form1::pokazZegar);
 
+    m_zdarzenia.polacz(m_lacze);
+    m_lampki.polacz(m_lacze);
+    m_monitor = new WidokMonitora(m, m_zdarzenia, m_lampki, this);
+
     m_lacze.ustawUjscie([this](const QByteArray& bajty) { m_port->zapisz(bajty); });
     connect(m_port, &PortSzeregowy::odebrano, &m_lacze, &Lacze::odbierz);
     connect(m_port, &PortSzeregowy::utracony, this, &Form1::portUtracony);
@@ -152,12 +159,8 @@ void Form1::pokazZalogowanie()
 
 void Form1::pokazZegar()
 {
-    for (int i = 0; i < 6; ++i) {
-        const int v = m.Zegar[i];
-        m_text1[i]->setText(!m.ZegarZnany ? QString()
-                            : v < 10      ? QStringLiteral("0%1").arg(v)
-                                          : QString::number(v));
-    }
+    for (int i = 0; i < 6; ++i)
+        m_text1[i]->setText(tekstZegara(m, i));
 }
 
 } // namespace zr05

@@ -7,6 +7,8 @@
 #include "Module1.h"
 #include "access/Logowanie.h"
 #include "access/Przesylanie.h"
+#include "link/Lampki.h"
+#include "link/ZdarzeniaCentrali.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -30,6 +32,7 @@ class Form2;
 class Form3;
 class Lacze;
 class PortSzeregowy;
+class WidokMonitora;
 
 class Form1 : public QMainWindow
 {
@@ -44,6 +47,10 @@ public:
     Logowanie& logowanie() { return m_logowanie; }
     Przesylanie& przesylanie() { return m_przesylanie; }
     QString tekstStatusu() const;
+    // The monitoring state shown in the on-line frames.
+    ZdarzeniaCentrali& zdarzenia() { return m_zdarzenia; }
+    LampkiStanu& lampki() { return m_lampki; }
+    WidokMonitora& monitor() { return *m_monitor; }
 
 public slots:
     // Menu "&Konfiguracja"
@@ -114,6 +121,9 @@ private:
     QPointer<Form2> m_form2;
     Logowanie m_logowanie;
     Przesylanie m_przesylanie;
+    ZdarzeniaCentrali m_zdarzenia;
+    LampkiStanu m_lampki;
+    WidokMonitora* m_monitor = nullptr;
 };
 
 } // namespace zr05

@@ -1,0 +1,146 @@
+#include "WidokMonitora.h"
+
+#include "Drukarka.h"
+#include "Lampka.h"
+#include "link/PodpowiedzLinii.h"
+#include "print/WydrukRejestru.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QWidget>
+
+namespace zr05
+{
+
+namespace
+{
+template <typename T> T* kontrolka(QWidget* okno, const QString& nazwa)
+{
+    auto* k = okno->findChild<T*>(nazwa);
+    Q_ASSERT(k);
+    return k;
+}
+} // namespace
+
+WidokMonitora::WidokMonitora(Module1& modul, ZdarzeniaCentrali& zdarzenia, LampkiStanu& lampki,
+                             QWidget* okno)
+    : QObject(okno), m(modul), m_zdarzenia(zdarzenia), m_lampki(lampki), m_okno(okno)
+{
+    for (int i = 0; i < 80; ++i) {
+        m_text4[size_t(i)] = kontrolka<QLineEdit>(okno, QStringLiteral("Text4_%1").arg(i));
+        // The hover text follows the mouse, not only a press.
+        m_text4[size_t(i)]->setMouseTracking(true);
+        m_text4[size_t(i)]->installEventFilter(this);
+    }
+    for (int i = 0; i < 10; ++i) {
+        m_text2[size_t(i)] = kontrolka<QLineEdit>(okno, QStringLiteral("Text2_%1").arg(i));
+        m_text3[size_t(i)] = kontrolka<QLineEdit>(okno, QStringLiteral("Text3_%1").arg(i));
+    }
+    m_text6 = kontrolka<QLineEdit>(okno, QStringLiteral("Text6"));
+    m_text5 = kontrolka<QPlainTextEdit>(okno, QStringLiteral("Text5"));
+
+    m_text6->setText(m_zdarzenia.stanSystemu());
+    connect(&m_zdarzenia, &ZdarzeniaCentrali::stanSystemuUstawiony, m_text6, &QLineEdit::setText);
+
+    m_wpisujeProgram = true;
+    m_text5->setPlainText(m_zdarzenia.rejestr().tekst());
+    m_wpisujeProgram = false;
+    connect(&m_zdarzenia.rejestr(), &Rejestr::dodano, this, &WidokMonitora::dodajLinijke);
+    connect(&m_zdarzenia.rejestr(), &Rejestr::wyczyszczony, this, [this] {
+        m_wpisujeProgram = true;
+        m_text5->clear();
+        m_wpisujeProgram = false;
+    });
+    connect(m_text5, &QPlainTextEdit::textChanged, this, &WidokMonitora::tekstZmieniony);
+
+    connect(&m_lampki, &LampkiStanu::odswiezone, this, &WidokMonitora::pokazLampki);
+
+    connect(kontrolka<QPushButton>(okno, QStringLiteral("Command1")), &QPushButton::clicked, this,
+            &WidokMonitora::Command1_Click);
+    connect(kontrolka<QPushButton>(okno, QStringLiteral("Command10")), &QPushButton::clicked, this,
+            &WidokMonitora::Command10_Click);
+}
+
+QColor WidokMonitora::kolor(KolorLampki k)
+{
+    switch (k) {
+    case KolorLampki::Bialy:
+        return QColor(255, 255, 255);
+    case KolorLampki::Zielony:
+        return QColor(0, 255, 0);
+    case KolorLampki::Niebieski:
+        return QColor(0, 128, 255);
+    case KolorLampki::Czerwony:
+        return QColor(255, 0, 0);
+    case KolorLampki::Zolty:
+        return QColor(255, 255, 0);
+    case KolorLampki::Nieczynny:
+        break;
+    }
+    return QApplication::palette().color(QPalette::Button);
+}
+
+void WidokMonitora::pokazLampki()
+{
+    const StanLampek& s = m_lampki.stan();
+    auto pokaz = [](QLineEdit* lampka, KolorLampki k) {
+        const QColor c = kolor(k);
+        if (lampka->palette().color(QPalette::Base) != c)
+            ustawKolorLampki(lampka, c);
+    };
+    for (size_t i = 0; i < s.linie.size(); ++i)
+        pokaz(m_text4[i], s.linie[i]);
+    for (size_t i = 0; i < s.strefy.size(); ++i)
+        pokaz(m_text2[i], s.strefy[i]);
+    for (size_t i = 0; i < s.alarmy.size(); ++i)
+        pokaz(m_text3[i], s.alarmy[i]);
+}
+
+void WidokMonitora::dodajLinijke(const QString& linijka)
+{
+    // Only the new line goes in, at the very start: a long register is not laid out anew.
+    m_wpisujeProgram = true;
+    QTextCursor kursor(m_text5->document());
+    kursor.movePosition(QTextCursor::Start);
+    kursor.insertText(linijka);
+    m_wpisujeProgram = false;
+}
+
+void WidokMonitora::tekstZmieniony()
+{
+    if (m_wpisujeProgram)
+        return;
+    // The operator's edit: what the box holds is what is printed and what new lines precede.
+    m_zdarzenia.rejestr().ustawTekst(m_text5->toPlainText());
+}
+
+void WidokMonitora::Command1_Click()
+{
+    m_zdarzenia.rejestr().wyczysc();
+}
+
+void WidokMonitora::Command10_Click()
+{
+    Drukarka::drukuj(wydrukRejestru(m_zdarzenia.rejestr().tekst(), m_zegar()), m_okno,
+                     QStringLiteral("Rejestr"));
+    m_okno->unsetCursor();
+}
+
+bool WidokMonitora::eventFilter(QObject* obiekt, QEvent* zdarzenie)
+{
+    if (zdarzenie->type() == QEvent::MouseMove && m.KonfigJest == 1) {
+        for (size_t i = 0; i < m_text4.size(); ++i)
+            if (obiekt == m_text4[i]) {
+                m_text4[i]->setToolTip(podpowiedzLinii(m.Obraz, int(i) + 1));
+                break;
+            }
+    }
+    return QObject::eventFilter(obiekt, zdarzenie);
+}
+
+} // namespace zr05

@@ -1,0 +1,59 @@
+#pragma once
+// Shows the monitoring state of the core in the on-line frames: lamp colours after each 'C'
+// frame, the system state box, the register and its two buttons, and the line lamps' hover
+// text. It keeps no state of its own beyond what the widgets show.
+
+#include "Module1.h"
+#include "link/Lampki.h"
+#include "link/ZdarzeniaCentrali.h"
+
+#include <QColor>
+#include <QDateTime>
+#include <QObject>
+#include <array>
+#include <functional>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+namespace zr05
+{
+
+class WidokMonitora : public QObject
+{
+    Q_OBJECT
+public:
+    // `okno` holds the on-line frames (found by their controls' names).
+    WidokMonitora(Module1& m, ZdarzeniaCentrali& zdarzenia, LampkiStanu& lampki, QWidget* okno);
+
+    static QColor kolor(KolorLampki k);
+    // The computer's clock for the register printout; tests set a fixed one.
+    void ustawZegarKomputera(std::function<QDateTime()> zegar) { m_zegar = std::move(zegar); }
+
+    void Command1_Click();  // "Wyczyść rejestr"
+    void Command10_Click(); // "Drukuj rejestr"
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    void pokazLampki();
+    void dodajLinijke(const QString& linijka);
+    void tekstZmieniony();
+
+    Module1& m;
+    ZdarzeniaCentrali& m_zdarzenia;
+    LampkiStanu& m_lampki;
+    QWidget* m_okno;
+    std::array<QLineEdit*, 80> m_text4{};
+    std::array<QLineEdit*, 10> m_text2{};
+    std::array<QLineEdit*, 10> m_text3{};
+    QLineEdit* m_text6 = nullptr;
+    QPlainTextEdit* m_text5 = nullptr;
+    bool m_wpisujeProgram = false; // the change of Text5 is the program's, not the operator's
+    std::function<QDateTime()> m_zegar = [] { return QDateTime::currentDateTime(); };
+};
+
+} // namespace zr05
