@@ -150,7 +150,7 @@ void Drukarka::drukuj(const Wydruk& w, QWidget* rodzic, const QString& nazwa)
 {
     const QPrinterInfo domyslna = QPrinterInfo::defaultPrinter();
     if (!domyslna.isNull()) {
-        QPrinter drukarka(domyslna);
+        QPrinter drukarka(domyslna, QPrinter::HighResolution);
         if (!wykonaj(w, drukarka))
             Komunikaty::info(rodzic, QStringLiteral("Drukowanie nie powiodło się: drukarka %1 "
                                                     "nie przyjęła wydruku.")

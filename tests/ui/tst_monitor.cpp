@@ -64,6 +64,7 @@ private slots:
     void stanSystemu();
     void rejestrNowaLiniaNaGorze();
     void edycjaOperatoraIKolejnaLinia();
+    void cofanieNieUsuwaLiniiCentrali();
     void wyczyscRejestr();
     void drukujRejestr();
     void podpowiedzPoRuchuMyszy();
@@ -114,6 +115,8 @@ void TestMonitor::lampkiPoRamceC()
     QCOMPARE(p.tlo(QStringLiteral("Text3_1")), Bialy);
     QCOMPARE(p.tlo(QStringLiteral("Text3_7")), Czerwony);
     QCOMPARE(p.tlo(QStringLiteral("Text3_9")), Czerwony);
+    p.m.ustawOnLine(true);
+    p.okno.show();
 
     // A 'C' with a bad checksum repaints nothing.
     QByteArray zla = bajty('C', {0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
@@ -175,6 +178,30 @@ void TestMonitor::edycjaOperatoraIKolejnaLinia()
                             "07:05    ALARM z linii: 12 w strefie: 3\r\nsprawdzone"));
     // The operator's cursor stays in the text they were editing.
     QVERIFY(t5->textCursor().position() > 0);
+}
+
+void TestMonitor::cofanieNieUsuwaLiniiCentrali()
+{
+    Program p;
+    auto* t5 = p.text5();
+    t5->setFocus();
+    QTest::keyClicks(t5, QStringLiteral("notatka"));
+    p.wyslij(bajty('@', {1, 3, 12, 7, 5}));
+    const QString poLinii = t5->toPlainText();
+    QCOMPARE(poLinii, QStringLiteral("07:05    ALARM z linii: 12 w strefie: 3\nnotatka"));
+    t5->undo();
+    QCOMPARE(t5->toPlainText(), poLinii);
+    QCOMPARE(p.okno.zdarzenia().rejestr().tekst(),
+             QStringLiteral("07:05    ALARM z linii: 12 w strefie: 3\r\nnotatka"));
+    // The operator's own later edits can still be undone, and the register follows.
+    QTextCursor k = t5->textCursor();
+    k.movePosition(QTextCursor::End);
+    t5->setTextCursor(k);
+    QTest::keyClicks(t5, QStringLiteral("!"));
+    QVERIFY(p.okno.zdarzenia().rejestr().tekst().endsWith(QStringLiteral("notatka!")));
+    t5->undo();
+    QCOMPARE(t5->toPlainText(), poLinii);
+    QVERIFY(p.okno.zdarzenia().rejestr().tekst().endsWith(QStringLiteral("notatka")));
 }
 
 void TestMonitor::wyczyscRejestr()

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QWidget>
 
 namespace zr05
@@ -104,10 +105,16 @@ void WidokMonitora::pokazLampki()
 void WidokMonitora::dodajLinijke(const QString& linijka)
 {
     // Only the new line goes in, at the very start: a long register is not laid out anew.
+    // The panel's lines are not the operator's edits: they stay out of the undo history, so
+    // undo cannot take them away and a long run does not keep every line twice.
+    QTextDocument* dokument = m_text5->document();
+    const bool cofanie = dokument->isUndoRedoEnabled();
     m_wpisujeProgram = true;
-    QTextCursor kursor(m_text5->document());
+    dokument->setUndoRedoEnabled(false);
+    QTextCursor kursor(dokument);
     kursor.movePosition(QTextCursor::Start);
     kursor.insertText(linijka);
+    dokument->setUndoRedoEnabled(cofanie);
     m_wpisujeProgram = false;
 }
 
