@@ -93,12 +93,10 @@ private:
         m_p.drawText(QPointF(m_x, m_y + miary.ascent()), t);
         m_x += miary.horizontalAdvance(t);
     }
+    // The page turns when the next text needs room, so blank lines at the foot of a page
+    // never open an empty page.
     void koniecLinii()
     {
-        if (m_y + m_wysokosc > m_p.viewport().height() && m_y > 0) {
-            m_u.newPage();
-            m_y = 0;
-        }
         m_y += m_wysokosc;
         m_x = 0;
     }

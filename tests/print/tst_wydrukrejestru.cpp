@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,6 +40,7 @@ private slots:
     void liniePoPodziale();
     void pdfZawieraTeksty();
     void dlugiRejestrNaKolejnychStronach();
+    void pusteLinieNieOtwierajaStron();
     void bezDrukarkiPlikIKomunikat();
     void niezapisywalnyPlik();
 };
@@ -140,6 +142,21 @@ void TestWydrukRejestru::dlugiRejestrNaKolejnychStronach()
                  qPrintable(QString::number(i)));
     QVERIFY(strony.first().contains(QStringLiteral("REJESTR BIEŻĄCY")));
     QVERIFY(strony.last().contains(QStringLiteral("numer 400")));
+}
+
+void TestWydrukRejestru::pusteLinieNieOtwierajaStron()
+{
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath(QStringLiteral("puste.pdf"));
+    QVERIFY(Drukarka::doPdf(
+        wydrukRejestru(QStringLiteral("X\r\n") + QStringLiteral("\r\n").repeated(500), Chwila),
+        sciezka));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {sciezka});
+    QVERIFY(info.waitForFinished(30000));
+    const QString wynik = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(wynik.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))),
+             qPrintable(wynik));
 }
 
 void TestWydrukRejestru::bezDrukarkiPlikIKomunikat()
