@@ -72,6 +72,11 @@ QString czas(int godzina, int minuta)
 QString nazwaZNumerami(const QByteArray& r)
 {
     QString t = nazwaZBajtow(r.mid(6, 8));
+    // A control byte from the line (a line end above all) must not break the register's lines;
+    // it shows as a blank and the name keeps its 8 places.
+    for (QChar& c : t)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char(' ');
     for (int i : {2, 3})
         if (Bajt(r[i]) != 0)
             t += QString::number(Bajt(r[i]));

@@ -128,6 +128,10 @@ void TestZdarzeniaCentrali::linijki_data()
         << komunikat({4, 0, 0, 1, 2}, "\xA3\xA5KA \x9C\xE6\xBF")
         << QStringLiteral("01:02   SABOTAŻ z linii: ŁĄKA śćż\r\n");
 
+    QTest::newRow("3: control bytes in the name")
+        << komunikat({3, 0, 0, 8, 15}, QByteArray("A\r\nB\0\x7F\x01Z", 8))
+        << QStringLiteral("08:15    ALARM z linii: A  B   Z\r\n");
+
     // The clock of these rows is 08:03 (set before each row).
     QTest::newRow("37") << komunikat({37}) << QStringLiteral("08:03 Kasowanie alarmów\r\n");
     QTest::newRow("38") << komunikat({38, 0}) << QStringLiteral("Konfiguracja systemu\r\n");
