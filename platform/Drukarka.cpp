@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -155,10 +156,13 @@ void Drukarka::drukuj(const Wydruk& w, QWidget* rodzic, const QString& nazwa)
                                          .arg(domyslna.printerName()));
         return;
     }
-    const QString sciezka = QDir(katalogPdf())
-                                .filePath(QStringLiteral("%1_%2.pdf")
-                                              .arg(nazwa, QDateTime::currentDateTime().toString(
-                                                              QStringLiteral("yyyyMMdd_hhmmss"))));
+    // A second printout within the same second gets its own file.
+    const QDir katalog(katalogPdf());
+    const QString rdzen = QStringLiteral("%1_%2").arg(
+        nazwa, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")));
+    QString sciezka = katalog.filePath(rdzen + QStringLiteral(".pdf"));
+    for (int i = 2; QFileInfo::exists(sciezka); ++i)
+        sciezka = katalog.filePath(QStringLiteral("%1_%2.pdf").arg(rdzen).arg(i));
     if (doPdf(w, sciezka))
         Komunikaty::info(rodzic,
                          QStringLiteral("Brak drukarki w systemie. Wydruk zapisano do pliku:\n%1")
