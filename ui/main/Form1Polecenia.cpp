@@ -10,7 +10,10 @@
 #include "access/Form2.h"
 #include "access/Form3.h"
 #include "access/PrzerwaniePrzesylania.h"
+#include "archive/OknoArchiwum.h"
 #include "config/OknoPliku.h"
+#include "editors/OknaEdytorow.h"
+#include "print/OknoWydrukuKonfiguracji.h"
 
 #include <QApplication>
 
@@ -106,7 +109,8 @@ void Form1::mnuKonfZapisz_Click()
 
 void Form1::mnuKonfDruk_Click()
 {
-    // Configuration printout.
+    Klepsydra klepsydra;
+    pokazOknoWydrukuKonfiguracji(m, this);
 }
 
 void Form1::mnuKonfKoniec_Click()
@@ -129,56 +133,64 @@ void Form1::mnuProgLinie_Click()
 {
     if (!bramkaEdytorow())
         return;
-    // Line editor.
+    Klepsydra klepsydra;
+    pokazEdytorLinii(m, this);
 }
 
 void Form1::mnuProgWyj_Click()
 {
     if (!bramkaEdytorow())
         return;
-    // Output editor.
+    Klepsydra klepsydra;
+    pokazEdytorWyjsc(m, this);
 }
 
 void Form1::mnuProgStrefy_Click()
 {
     if (!bramkaEdytorow())
         return;
-    // Zone editor.
+    Klepsydra klepsydra;
+    pokazEdytorStref(m, this);
 }
 
 void Form1::mnuProgKont_Click()
 {
     if (!bramkaEdytorow())
         return;
-    // Guard control editor.
+    Klepsydra klepsydra;
+    pokazEdytorKontroli(m, this);
 }
 
 void Form1::mnuProgAuto_Click()
 {
     if (!bramkaEdytorow())
         return;
-    // Automatic arming editor.
+    Klepsydra klepsydra;
+    pokazEdytorAutoUzbrajania(m, this);
 }
 
 void Form1::mnuProgSys_Click()
 {
     if (!bramkaEdytorow())
         return;
-    // Keypad and system editor.
+    Klepsydra klepsydra;
+    pokazEdytorKlawiatur(m, this);
 }
 
 void Form1::mnuHistAla_Click()
 {
     if (!dozwolone(this, sprawdzUzytkownika(m)))
         return;
-    // Alarm archive window.
+    Klepsydra klepsydra;
+    pokazOknoArchiwum(m, m_lacze, true, this);
 }
 
 void Form1::mnuHistZda_Click()
 {
     if (!dozwolone(this, sprawdzUzytkownika(m)))
         return;
-    // Event archive window.
+    Klepsydra klepsydra;
+    pokazOknoArchiwum(m, m_lacze, false, this);
 }
 
 void Form1::mnuPomOPr_Click()
