@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+
+namespace zr05
+{
+
+class DwieListy;
+class Module1;
+
+// The zone editor: the zones each zone depends on, chosen from the zones numbered below it.
+class Form10 : public QWidget
+{
+    Q_OBJECT
+public:
+    Form10(Module1& m, QWidget* parent = nullptr);
+    Module1& modul() const { return m; }
+    int wybranaStrefa() const { return Z; }
+
+private:
+    void NowyNumerStrefy();
+    void DispListeStref();
+    void Command5_Click();
+
+    Module1& m;
+    int Z = 1;
+    QComboBox* Combo1;
+    QListWidget* List1;
+    QListWidget* List2;
+    DwieListy* m_listy;
+};
+
+} // namespace zr05
