@@ -3,6 +3,7 @@
 // Windows read it and forward user actions; they keep no program state of their own.
 
 #include "Elementy.h"
+#include "archive/TabeleArchiwum.h"
 #include "config/Konfiguracja.h"
 #include "tables/TekstyZdarzen.h"
 
@@ -43,6 +44,7 @@ public:
 
     // --- archive request ---
     std::array<Bajt, 3> DataArchiwum{}; // day, month, two-digit year
+    TabeleArchiwum Archiwum;            // downloaded records and their counts
 
     // --- login ---
     std::array<Bajt, 4> KodWprowadzony{};
