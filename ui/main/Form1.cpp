@@ -28,7 +28,7 @@ namespace zr05
 Form1::Form1(Module1& modul, Lacze& lacze, QWidget* parent)
     : QMainWindow(parent), m(modul), m_lacze(lacze), m_port(new PortSzeregowy(this)),
       m_timer1(new QTimer(this)), m_logowanie(modul, lacze), m_przesylanie(modul, lacze),
-      m_zdarzenia(modul), m_lampki(modul)
+      m_pobieranieArchiwum(modul, lacze), m_zdarzenia(modul), m_lampki(modul)
 {
     zaladujIkony();
     setObjectName(QStringLiteral("Form1"));

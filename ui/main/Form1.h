@@ -7,6 +7,7 @@
 #include "Module1.h"
 #include "access/Logowanie.h"
 #include "access/Przesylanie.h"
+#include "archive/PobieranieArchiwum.h"
 #include "link/Lampki.h"
 #include "link/ZdarzeniaCentrali.h"
 
@@ -46,6 +47,8 @@ public:
     PortSzeregowy& port() { return *m_port; }
     Logowanie& logowanie() { return m_logowanie; }
     Przesylanie& przesylanie() { return m_przesylanie; }
+    // The archive download; it stores records whether or not its window is open.
+    PobieranieArchiwum& pobieranieArchiwum() { return m_pobieranieArchiwum; }
     QString tekstStatusu() const;
     // The monitoring state shown in the on-line frames.
     ZdarzeniaCentrali& zdarzenia() { return m_zdarzenia; }
@@ -121,6 +124,7 @@ private:
     QPointer<Form2> m_form2;
     Logowanie m_logowanie;
     Przesylanie m_przesylanie;
+    PobieranieArchiwum m_pobieranieArchiwum;
     ZdarzeniaCentrali m_zdarzenia;
     LampkiStanu m_lampki;
     WidokMonitora* m_monitor = nullptr;

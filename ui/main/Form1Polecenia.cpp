@@ -179,18 +179,20 @@ void Form1::mnuProgSys_Click()
 
 void Form1::mnuHistAla_Click()
 {
+    m.ustawStatus(tekst::HistoriaAlarmow);
     if (!dozwolone(this, sprawdzUzytkownika(m)))
         return;
     Klepsydra klepsydra;
-    pokazOknoArchiwum(m, m_lacze, true, this);
+    pokazOknoArchiwum(m, m_pobieranieArchiwum, m_przesylanie, true, this);
 }
 
 void Form1::mnuHistZda_Click()
 {
+    m.ustawStatus(tekst::HistoriaZdarzen);
     if (!dozwolone(this, sprawdzUzytkownika(m)))
         return;
     Klepsydra klepsydra;
-    pokazOknoArchiwum(m, m_lacze, false, this);
+    pokazOknoArchiwum(m, m_pobieranieArchiwum, m_przesylanie, false, this);
 }
 
 void Form1::mnuPomOPr_Click()
