@@ -476,6 +476,22 @@ private slots:
         QCOMPARE(int(m->Obraz.Linie[1][8]), 224);
     }
 
+    void nazwyWczytaneWTrakcieZostaja()
+    {
+        otworz();
+        PrzechwytKomunikatow p;
+        // A file is read while the window is open: its names must survive the closing.
+        m->Obraz.NazwyLinii[224] = QStringLiteral("PLIK1   ");
+        m->Obraz.NazwyLinii[240] = QStringLiteral("PLIK2   ");
+        c("Combo2")->setEditText(QStringLiteral("OKNO"));
+        k<QPushButton>("Command2")->click();
+        QCOMPARE(p.teksty.last(), QStringLiteral("Nazwa: <OKNO> została dopisana na pozycji: 224"));
+        zamknij();
+        QCOMPARE(m->Obraz.NazwyLinii[224], QStringLiteral("OKNO"));
+        QCOMPARE(m->Obraz.NazwyLinii[240], QStringLiteral("PLIK2   "));
+        QCOMPARE(m->Obraz.NazwyLinii[241], QStringLiteral("<nn 241>"));
+    }
+
     void pelnaListaNazw()
     {
         for (int i = 224; i <= 255; ++i)

@@ -142,6 +142,8 @@ void Form4::zbuduj()
     Command1->setObjectName(QStringLiteral("Command1"));
     Command4 = new QPushButton(QStringLiteral("=>"), Frame4);
     Command4->setObjectName(QStringLiteral("Command4"));
+    for (QListWidget* l : {List1, List2})
+        l->setMinimumSize(180, 160);
     m_listy = new DwieListy(List1, List2, Command1, Command4, this);
     auto* s4 = new QGridLayout(Frame4);
     s4->addWidget(etykieta(Frame4, QStringLiteral("następujące linie szyfrowane:")), 0, 0);
@@ -192,6 +194,7 @@ void Form4::zbuduj()
 void Form4::wypelnij()
 {
     m_nazwy = m.Obraz.NazwyLinii;
+    m_nazwyPrzed = m_nazwy;
     for (const QString& n : m_nazwy)
         Combo2->addItem(n);
     const QSignalBlocker cisza(Combo1);
@@ -331,8 +334,11 @@ void Form4::Command5_Click()
 
 void Form4::closeEvent(QCloseEvent* e)
 {
+    // Only the slots changed here go back: a configuration read while the window was open
+    // keeps its own names.
     for (int i = Konfiguracja::PierwszaNazwaUzytkownika; i < Konfiguracja::LiczbaNazw; ++i)
-        m.Obraz.NazwyLinii[i] = m_nazwy[i];
+        if (m_nazwy[i] != m_nazwyPrzed[i])
+            m.Obraz.NazwyLinii[i] = m_nazwy[i];
     m.zglosKonfiguracje();
     m.wyczyscStatus();
     e->accept();

@@ -46,7 +46,8 @@ private:
 
     Module1& m;
     int m_n = 1;
-    NazwyLiniiTablica m_nazwy; // working copy of the dictionary, item i of Combo2
+    NazwyLiniiTablica m_nazwy;      // working copy of the dictionary, item i of Combo2
+    NazwyLiniiTablica m_nazwyPrzed; // the dictionary as the window found it
 
     QComboBox* Combo1;
     QComboBox* Combo2;
