@@ -114,16 +114,8 @@ void Form10::Command5_Click()
 
 void pokazEdytorStref(Module1& m, QWidget* rodzic)
 {
-    // One zone editor: a second command brings the open one forward unchanged.
     static QPointer<Form10> okno;
-    if (okno && (okno->isHidden() || &okno->modul() != &m || okno->parentWidget() != rodzic))
-        okno = nullptr; // closing, or another program state's
-    if (!okno)
-        okno = new Form10(m, rodzic);
-    okno->show();
-    okno->raise();
-    okno->activateWindow();
-    m.ustawStatus(Status);
+    pokazJedno(okno, m, rodzic, Status, [&] { return new Form10(m, rodzic); });
 }
 
 } // namespace zr05

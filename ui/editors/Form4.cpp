@@ -1,4 +1,5 @@
 #include "Form4.h"
+#include "main/OknaPomocnicze.h"
 
 #include "DwieListy.h"
 #include "Komunikaty.h"
@@ -346,18 +347,12 @@ void Form4::closeEvent(QCloseEvent* e)
 
 void pokazEdytorLinii(Module1& m, QWidget* rodzic)
 {
-    // One line editor: a second command brings the open one forward unchanged.
     static QPointer<Form4> okno;
-    if (okno && (okno->isHidden() || &okno->modul() != &m || okno->parentWidget() != rodzic))
-        okno = nullptr; // closing, or another program state's
-    if (!okno) {
+    pokazJedno(okno, m, rodzic, StatusOkna, [&] {
         Klepsydra klepsydra;
-        okno = new Form4(m, rodzic);
-    }
-    okno->show();
-    okno->raise();
-    okno->activateWindow();
-    m.ustawStatus(StatusOkna);
+        auto* nowe = new Form4(m, rodzic);
+        return nowe;
+    });
 }
 
 } // namespace zr05

@@ -258,18 +258,12 @@ void Form5::Command4_Click()
 
 void pokazEdytorKontroli(Module1& m, QWidget* rodzic)
 {
-    // One guard control editor: a second command brings the open one forward unchanged.
     static QPointer<Form5> okno;
-    if (okno && (okno->isHidden() || &okno->modul() != &m || okno->parentWidget() != rodzic))
-        okno = nullptr; // closing, or another program state's
-    if (!okno) {
-        okno = new Form5(m, rodzic);
-        czyscStatusPoZamknieciu(okno, m);
-    }
-    okno->show();
-    okno->raise();
-    okno->activateWindow();
-    m.ustawStatus(Status);
+    pokazJedno(okno, m, rodzic, Status, [&] {
+        auto* nowe = new Form5(m, rodzic);
+        czyscStatusPoZamknieciu(nowe, m);
+        return nowe;
+    });
 }
 
 } // namespace zr05

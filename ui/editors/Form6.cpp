@@ -134,16 +134,8 @@ void Form6::ZapiszAuto()
 
 void pokazEdytorAutoUzbrajania(Module1& m, QWidget* rodzic)
 {
-    // One automatic arming editor: a second command brings the open one forward unchanged.
     static QPointer<Form6> okno;
-    if (okno && (okno->isHidden() || &okno->modul() != &m || okno->parentWidget() != rodzic))
-        okno = nullptr; // closing, or another program state's
-    if (!okno)
-        okno = new Form6(m, rodzic);
-    okno->show();
-    okno->raise();
-    okno->activateWindow();
-    m.ustawStatus(Status);
+    pokazJedno(okno, m, rodzic, Status, [&] { return new Form6(m, rodzic); });
 }
 
 } // namespace zr05

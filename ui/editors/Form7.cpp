@@ -186,16 +186,8 @@ void Form7::ZapiszSystem()
 
 void pokazEdytorKlawiatur(Module1& m, QWidget* rodzic)
 {
-    // One keypad editor: a second command brings the open one forward unchanged.
     static QPointer<Form7> okno;
-    if (okno && (okno->isHidden() || &okno->modul() != &m || okno->parentWidget() != rodzic))
-        okno = nullptr; // closing, or another program state's
-    if (!okno)
-        okno = new Form7(m, rodzic);
-    okno->show();
-    okno->raise();
-    okno->activateWindow();
-    m.ustawStatus(Status);
+    pokazJedno(okno, m, rodzic, Status, [&] { return new Form7(m, rodzic); });
 }
 
 } // namespace zr05

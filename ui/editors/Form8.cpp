@@ -210,18 +210,12 @@ void Form8::Command3_Click()
 
 void pokazEdytorWyjsc(Module1& m, QWidget* rodzic)
 {
-    // One output editor: a second command brings the open one forward unchanged.
     static QPointer<Form8> okno;
-    if (okno && (okno->isHidden() || &okno->modul() != &m || okno->parentWidget() != rodzic))
-        okno = nullptr; // closing, or another program state's
-    if (!okno) {
-        okno = new Form8(m, rodzic);
-        czyscStatusPoZamknieciu(okno, m);
-    }
-    okno->show();
-    okno->raise();
-    okno->activateWindow();
-    m.ustawStatus(Status);
+    pokazJedno(okno, m, rodzic, Status, [&] {
+        auto* nowe = new Form8(m, rodzic);
+        czyscStatusPoZamknieciu(nowe, m);
+        return nowe;
+    });
 }
 
 } // namespace zr05

@@ -1,15 +1,35 @@
 #pragma once
 // Shared rules of the secondary windows opened from the main window.
 
-class QWidget;
+#include "Module1.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
 
 namespace zr05
 {
 
-class Module1;
-
 // The window is destroyed when it closes, and its closing empties the status bar, which the
 // command that opened it filled.
 void czyscStatusPoZamknieciu(QWidget* okno, Module1& m);
+
+// One window of a kind: a second command brings the open one forward unchanged. `utworz`
+// builds a new one when none is open, or when the open one is closing or belongs to another
+// program state or parent. Then the command's status text is shown.
+template <typename Okno, typename Utworz>
+Okno* pokazJedno(QPointer<Okno>& okno, Module1& m, QWidget* rodzic, const QString& status,
+                 Utworz&& utworz)
+{
+    if (okno && (okno->isHidden() || &okno->modul() != &m || okno->parentWidget() != rodzic))
+        okno = nullptr;
+    if (!okno)
+        okno = utworz();
+    okno->show();
+    okno->raise();
+    okno->activateWindow();
+    m.ustawStatus(status);
+    return okno;
+}
 
 } // namespace zr05
