@@ -2,6 +2,7 @@
 
 #include "Module1.h"
 #include "PrzechwytKomunikatow.h"
+#include "TekstyKontrolek.h"
 #include "editors/Form10.h"
 #include "editors/OknaEdytorow.h"
 
@@ -27,13 +28,6 @@ class TestForm10 : public QObject
         if (!w)
             qWarning() << "no control" << nazwa;
         return w;
-    }
-    static QStringList teksty(QListWidget* l)
-    {
-        QStringList t;
-        for (int i = 0; i < l->count(); ++i)
-            t << l->item(i)->text();
-        return t;
     }
     void otworz()
     {

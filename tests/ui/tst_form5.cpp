@@ -1,6 +1,7 @@
 // The guard control editor window: listing, choosing, adding, deleting and saving controls.
 #include "Module1.h"
 #include "PrzechwytKomunikatow.h"
+#include "TekstyKontrolek.h"
 #include "editors/OknaEdytorow.h"
 
 #include <QApplication>
@@ -65,22 +66,6 @@ class TstForm5 : public QObject
         QVERIFY(i >= 0);
         c->setCurrentIndex(i);
         emit c->activated(i);
-    }
-
-    static QStringList pozycje(QComboBox* c)
-    {
-        QStringList t;
-        for (int i = 0; i < c->count(); ++i)
-            t << c->itemText(i);
-        return t;
-    }
-
-    static QStringList teksty(QListWidget* l)
-    {
-        QStringList t;
-        for (int i = 0; i < l->count(); ++i)
-            t << l->item(i)->text();
-        return t;
     }
 
     static QStringList dwucyfrowe(int od, int doLiczby)

@@ -2,6 +2,7 @@
 
 #include "Module1.h"
 #include "PrzechwytKomunikatow.h"
+#include "TekstyKontrolek.h"
 #include "editors/Form6.h"
 #include "editors/OknaEdytorow.h"
 
@@ -27,20 +28,6 @@ class TestForm6 : public QObject
         if (!w)
             qWarning() << "no control" << nazwa;
         return w;
-    }
-    static QStringList teksty(QListWidget* l)
-    {
-        QStringList t;
-        for (int i = 0; i < l->count(); ++i)
-            t << l->item(i)->text();
-        return t;
-    }
-    static QStringList pozycje(QComboBox* c)
-    {
-        QStringList t;
-        for (int i = 0; i < c->count(); ++i)
-            t << c->itemText(i);
-        return t;
     }
     static QStringList liczby(int od, int doW, int szerokosc)
     {

@@ -2,6 +2,7 @@
 
 #include "Module1.h"
 #include "PrzechwytKomunikatow.h"
+#include "TekstyKontrolek.h"
 #include "editors/Form7.h"
 #include "editors/OknaEdytorow.h"
 
@@ -34,20 +35,6 @@ class TestForm7 : public QObject
     QCheckBox* check(int tablica, int i)
     {
         return k<QCheckBox>(QStringLiteral("Check%1_%2").arg(tablica).arg(i));
-    }
-    static QStringList teksty(QListWidget* l)
-    {
-        QStringList t;
-        for (int i = 0; i < l->count(); ++i)
-            t << l->item(i)->text();
-        return t;
-    }
-    static QStringList pozycje(QComboBox* c)
-    {
-        QStringList t;
-        for (int i = 0; i < c->count(); ++i)
-            t << c->itemText(i);
-        return t;
     }
     static QStringList liczby(int od, int doW)
     {

@@ -1,6 +1,7 @@
 // The output editor window: its controls, the output selector, the event lists and saving.
 #include "Module1.h"
 #include "PrzechwytKomunikatow.h"
+#include "TekstyKontrolek.h"
 #include "editors/OknaEdytorow.h"
 
 #include <QApplication>
@@ -58,22 +59,6 @@ class TstForm8 : public QObject
         QVERIFY(i >= 0);
         c->setCurrentIndex(i);
         emit c->activated(i);
-    }
-
-    static QStringList teksty(QListWidget* l)
-    {
-        QStringList t;
-        for (int i = 0; i < l->count(); ++i)
-            t << l->item(i)->text();
-        return t;
-    }
-
-    static QStringList pozycje(QComboBox* c)
-    {
-        QStringList t;
-        for (int i = 0; i < c->count(); ++i)
-            t << c->itemText(i);
-        return t;
     }
 
     void przypisz(const QString& tekst)
