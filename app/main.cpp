@@ -1,7 +1,7 @@
 #include "Aplikacja.h"
 #include "Module1.h"
 #include "link/Lacze.h"
-#include "main/Form1.h"
+#include "main/OknoGlowne.h"
 
 #include <QApplication>
 
@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
 
     zr05::Module1 modul;
     zr05::Lacze lacze(modul);
-    zr05::Form1 okno(modul, lacze);
+    zr05::OknoGlowne okno(modul, lacze);
     okno.show();
     return app.exec();
 }

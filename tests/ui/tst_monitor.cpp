@@ -6,7 +6,7 @@
 #include "PrzechwytKomunikatow.h"
 #include "link/Lacze.h"
 #include "link/Ramka.h"
-#include "main/Form1.h"
+#include "main/OknoGlowne.h"
 #include "main/WidokMonitora.h"
 #include "tables/NazwyLinii.h"
 
@@ -35,7 +35,7 @@ QByteArray bajty(char start, std::initializer_list<int> b, const QByteArray& ogo
 struct Program {
     Module1 m;
     Lacze lacze{m};
-    Form1 okno{m, lacze};
+    OknoGlowne okno{m, lacze};
     qint64 czas = 0;
 
     template <typename T> T* widget(const QString& nazwa) { return okno.findChild<T*>(nazwa); }

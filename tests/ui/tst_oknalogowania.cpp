@@ -5,10 +5,10 @@
 #include "PrzechwytKomunikatow.h"
 #include "Przewod.h"
 #include "SymulatorCentrali.h"
-#include "access/Form2.h"
-#include "access/Form3.h"
+#include "access/OknoKodu.h"
+#include "access/OknoPostepu.h"
 #include "link/Lacze.h"
-#include "main/Form1.h"
+#include "main/OknoGlowne.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,7 +27,7 @@ namespace
 struct Program {
     Module1 m;
     Lacze lacze{m};
-    Form1 okno{m, lacze};
+    OknoGlowne okno{m, lacze};
     SymulatorCentrali sym;
     Przewod przewod{lacze, sym};
 
@@ -43,14 +43,14 @@ struct Program {
     }
     void wpiszKod(const QString& kod)
     {
-        auto* t = okienko<Form3>()->findChild<QLineEdit*>("Text1");
+        auto* t = okienko<OknoKodu>()->findChild<QLineEdit*>("Text1");
         QTest::keyClicks(t, kod);
         QTest::keyClick(t, Qt::Key_Return);
     }
     void zaloguj(const QString& kod)
     {
         wyzwol("mnuKonfLog");
-        QVERIFY(okienko<Form3>());
+        QVERIFY(okienko<OknoKodu>());
         QVERIFY(czekaj([this] { return m.KodOperacji == 0; }));
         wpiszKod(kod);
         QVERIFY(czekaj([this] { return m.KodOperacji == 0; }));
@@ -67,7 +67,7 @@ private slots:
     {
         Program p;
         p.wyzwol("mnuKonfLog");
-        auto* f3 = p.okienko<Form3>();
+        auto* f3 = p.okienko<OknoKodu>();
         QVERIFY(f3);
         QCOMPARE(f3->windowTitle(), QStringLiteral("Wprowadzanie kodów"));
         QCOMPARE(p.m.status(), QStringLiteral("Logowanie się użytkownika lub nadzorcy."));
@@ -82,10 +82,10 @@ private slots:
 
         // A second login command brings the same window forward.
         p.wyzwol("mnuKonfLog");
-        QCOMPARE(p.okno.findChildren<Form3*>().size(), 1);
+        QCOMPARE(p.okno.findChildren<OknoKodu*>().size(), 1);
         f3->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!p.okienko<Form3>());
+        QVERIFY(!p.okienko<OknoKodu>());
         QCOMPARE(p.m.status(), QString());
     }
 
@@ -93,7 +93,7 @@ private slots:
     {
         Program p;
         p.zaloguj(p.sym.ustawienia().kody.nadzorca);
-        QVERIFY(!p.okienko<Form3>());
+        QVERIFY(!p.okienko<OknoKodu>());
         QVERIFY(p.okno.findChild<QCheckBox*>("Check1_0")->isChecked());
         QCOMPARE(p.m.status(), QString());
 
@@ -106,7 +106,7 @@ private slots:
 
         PrzechwytKomunikatow k;
         p.okno.Toolbar1_ButtonClick(4);
-        auto* f2 = p.okienko<Form2>();
+        auto* f2 = p.okienko<OknoPostepu>();
         QVERIFY(f2);
         QCOMPARE(f2->windowTitle(), QStringLiteral("Przesyłanie danych z/do centralki"));
         QCOMPARE(f2->findChild<QLabel*>("Label1")->text(),
@@ -115,7 +115,7 @@ private slots:
         auto* pasek = f2->findChild<QProgressBar*>("ProgressBar1");
         QVERIFY(p.czekaj([&] { return pasek->value() >= 50; }));
         QVERIFY(p.czekaj([&] { return p.m.KonfigJest == 1; }));
-        QVERIFY(!p.okienko<Form2>());
+        QVERIFY(!p.okienko<OknoPostepu>());
         QCOMPARE(p.m.status(), QString());
         QVERIFY(k.teksty.isEmpty());
         QVERIFY(p.okno.findChild<QAction*>("mnuKonfPrzekaz")->isEnabled());
@@ -132,12 +132,12 @@ private slots:
             p.wyzwol("mnuKonfPrzekaz");
             QCOMPARE(nie.teksty.size(), 1);
             QCOMPARE(p.m.KodOperacji, Bajt(0));
-            QVERIFY(!p.okienko<Form2>());
+            QVERIFY(!p.okienko<OknoPostepu>());
         }
         PrzechwytKomunikatow tak;
         p.wyzwol("mnuKonfPrzekaz");
         QCOMPARE(p.m.KodOperacji, Bajt(60));
-        auto* f2 = p.okienko<Form2>();
+        auto* f2 = p.okienko<OknoPostepu>();
         QCOMPARE(f2->findChild<QLabel*>("Label1")->text(),
                  QStringLiteral("Trwa przesyłanie danych do centralki"));
         QCOMPARE(p.m.status(), QStringLiteral("Przesyłanie danych do centralki."));
@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(pasek->value(), 97);
         QVERIFY(p.czekaj([&] { return !f2->isVisible(); }));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!p.okienko<Form2>());
+        QVERIFY(!p.okienko<OknoPostepu>());
         QCOMPARE(p.m.status(), QString());
     }
 
@@ -170,7 +170,7 @@ private slots:
             QCOMPARE(p.m.KodOperacji, Bajt(70));
             p.wyzwol("mnuKonfLog");
             QCOMPARE(p.m.KodOperacji, Bajt(70));
-            QVERIFY(!p.okienko<Form3>());
+            QVERIFY(!p.okienko<OknoKodu>());
         }
         {
             PrzechwytKomunikatow tak;

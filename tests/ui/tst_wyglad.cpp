@@ -3,7 +3,7 @@
 
 #include "Module1.h"
 #include "link/Lacze.h"
-#include "main/Form1.h"
+#include "main/OknoGlowne.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -46,10 +46,10 @@ void TestWyglad::start()
 {
     Module1 m;
     Lacze lacze(m);
-    Form1 okno(m, lacze);
+    OknoGlowne okno(m, lacze);
     okno.show();
     QVERIFY(QTest::qWaitForWindowExposed(&okno));
-    zapiszZrzut(okno, QStringLiteral("form1-start.png"));
+    zapiszZrzut(okno, QStringLiteral("oknoglowne-start.png"));
     auto* obraz = okno.findChild<QWidget*>(QStringLiteral("Picture1"));
     auto* port = okno.findChild<QGroupBox*>(QStringLiteral("Frame7"));
     QVERIFY(obraz->width() > 200 && obraz->height() > 150);
@@ -61,7 +61,7 @@ void TestWyglad::widokOnLine()
 {
     Module1 m;
     Lacze lacze(m);
-    Form1 okno(m, lacze);
+    OknoGlowne okno(m, lacze);
     okno.show();
     m.WybranyPort = 0;
     okno.Command5_Click();
@@ -71,7 +71,7 @@ void TestWyglad::widokOnLine()
     m.zglosZegar();
     QVERIFY(QTest::qWaitForWindowExposed(&okno));
     QTest::qWait(50);
-    zapiszZrzut(okno, QStringLiteral("form1-online.png"));
+    zapiszZrzut(okno, QStringLiteral("oknoglowne-online.png"));
 
     const QRect obszar = okno.centralWidget()->rect();
     QList<QRect> lampy;

@@ -1,16 +1,57 @@
 #pragma once
-// Entry point of the configuration file window, called by the main window's commands.
 
-class QWidget;
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
 
 namespace zr05
 {
 
+class ListaDyskow;
+class ListaKatalogow;
+class ListaPlikow;
 class Module1;
 
 enum class TrybPliku { Czytaj, Zapisz };
 
-// Opens the file window (not modal) in the given mode.
+// The file window: pick a drive, a directory and a ".vor" file, then read or save the
+// configuration. Exactly one of the read and save buttons is shown.
+class OknoPliku : public QWidget
+{
+    Q_OBJECT
+public:
+    OknoPliku(Module1& m, QWidget* parent = nullptr);
+
+    // The design state plus the settings of the menu command that opens the window.
+    void ustawTryb(TrybPliku tryb);
+    Module1& modul() const { return m; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void File1_Click(const QString& nazwa);
+    void Text1_Change(const QString& tekst);
+    void Command1_Click();
+    void Command2_Click();
+    void zamknij();
+    QString sciezka() const;
+
+    Module1& m;
+    TrybPliku m_tryb = TrybPliku::Czytaj;
+    ListaDyskow* Drive1;
+    ListaKatalogow* Dir1;
+    ListaPlikow* File1;
+    QLineEdit* Text1;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+};
+
+// Entry point of the window, called by the main window's commands: opens it (not modal) in
+// the given mode.
 void pokazOknoPliku(Module1& m, TrybPliku tryb, QWidget* rodzic);
 
 } // namespace zr05

@@ -1,0 +1,542 @@
+// The main window: its state at start, how it follows the core, and the commands' checks.
+
+#include "Module1.h"
+#include "PrzechwytKomunikatow.h"
+#include "link/Lacze.h"
+#include "main/OknoGlowne.h"
+#include "main/OknoOProgramie.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+using namespace zr05;
+
+namespace
+{
+const QString NieZalogowanyUzytkownik =
+    QStringLiteral("Nie zalogowany użytkownik. Operacja nie może być wykonana.");
+const QString NieZalogowanyInstalator =
+    QStringLiteral("Nie zalogowany instalator. Operacja nie może być wykonana.");
+const QString BrakKonfiguracji = QStringLiteral(
+    "Operacja nie może być wykonana. Przeczytaj konfigurację z centralki lub zbioru dyskowego.");
+const QString LogowanieNiemozliwe =
+    QStringLiteral("Logowanie niemożliwe - brak połączenia z centralką");
+
+struct Program {
+    Module1 m;
+    Lacze lacze{m};
+    OknoGlowne okno{m, lacze};
+
+    QAction* akcja(const QString& nazwa) { return okno.findChild<QAction*>(nazwa); }
+    template <typename T> T* widget(const QString& nazwa) { return okno.findChild<T*>(nazwa); }
+    bool widoczna(const char* ramka) { return !widget<QGroupBox>(ramka)->isHidden(); }
+};
+
+const char* const RamkiOnLine[] = {"Frame1", "Frame2", "Frame4", "Frame5", "Frame6"};
+} // namespace
+
+class TestOknoGlowne : public QObject
+{
+    Q_OBJECT
+private slots:
+    void podpisyMenu_data();
+    void podpisyMenu();
+    void stanPoczatkowyMenuIPrzyciskow_data();
+    void stanPoczatkowyMenuIPrzyciskow();
+    void tylkoPomocOtwieraSie();
+    void podpowiedziPrzyciskow_data();
+    void podpowiedziPrzyciskow();
+    void ramkiNaStarcie();
+    void oknoSledziDostepnosc();
+    void przycisk7DwukrotniePrzywracaStan();
+    void obrazekPrzycisku7ZaStanemTakzeZMenu();
+    void archiwumBezLogowania_data();
+    void archiwumBezLogowania();
+    void pobieranieBezInstalatora_data();
+    void pobieranieBezInstalatora();
+    void bramkaEdytorow_data();
+    void bramkaEdytorow();
+    void logowanieBezPolaczenia_data();
+    void logowanieBezPolaczenia();
+    void przyciskSpozaZakresuNicNieRobi_data();
+    void przyciskSpozaZakresuNicNieRobi();
+    void zegarPustyDoPierwszegoCzasuCentralki();
+    void zalogowanieTylkoDoWyswietlania();
+    void pasekStanuPokazujeStatus();
+    void timer1OdliczaCoSekunde();
+    void oProgramieNiemodalneIJedno();
+    void koniecKonczyProgram();
+};
+
+void TestOknoGlowne::podpisyMenu_data()
+{
+    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<QString>("podpis");
+    const char* const pozycje[][2] = {
+        {"mnuKonf", "&Konfiguracja"},
+        {"mnuKonfLog", "Za&loguj się"},
+        {"mnuKonfWyUZYT", "Wyloguj &Użytkownika"},
+        {"mnuKonfWyINST", "Wyloguj &Instalatora"},
+        {"mnuKonfPobierz", "Pobierz &z cenralki"},
+        {"mnuKonfPrzekaz", "Przekaż do &centralki"},
+        {"mnuKonfCzytaj", "&Czytaj z pliku"},
+        {"mnuKonfZapisz", "Z&apisz do pliku"},
+        {"mnuKonfDruk", "&Drukuj"},
+        {"mnuKonfKoniec", "K&oniec"},
+        {"mnuOn", "On&Line"},
+        {"mnuProg", "&Program"},
+        {"mnuProgLinie", "&Linie"},
+        {"mnuProgWyj", "&Wyjścia"},
+        {"mnuProgStrefy", "&Strefy"},
+        {"mnuProgKont", "&Kontrola Straż."},
+        {"mnuProgAuto", "&Autom. Uzbrajanie"},
+        {"mnuProgSys", "Klawia&tury"},
+        {"mnuHist", "&Historia"},
+        {"mnuHistAla", "&Alarmy"},
+        {"mnuHistZda", "&Zdarzenia"},
+        {"mnuPom", "P&omoc"},
+        {"mnuPomOPr", "&O programie"},
+    };
+    for (const auto& p : pozycje)
+        QTest::newRow(p[0]) << QString::fromUtf8(p[0]) << QString::fromUtf8(p[1]);
+}
+
+void TestOknoGlowne::podpisyMenu()
+{
+    QFETCH(QString, nazwa);
+    QFETCH(QString, podpis);
+    Program p;
+    QAction* a = p.akcja(nazwa);
+    QVERIFY2(a, qPrintable(nazwa));
+    QCOMPARE(a->text(), podpis);
+}
+
+void TestOknoGlowne::stanPoczatkowyMenuIPrzyciskow_data()
+{
+    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<bool>("dostepny");
+    const std::pair<const char*, bool> stan[] = {
+        {"mnuKonf", false},       {"mnuKonfLog", true},      {"mnuKonfWyUZYT", false},
+        {"mnuKonfWyINST", false}, {"mnuKonfPobierz", false}, {"mnuKonfPrzekaz", false},
+        {"mnuKonfCzytaj", true},  {"mnuKonfZapisz", false},  {"mnuKonfDruk", false},
+        {"mnuKonfKoniec", true},  {"mnuOn", false},          {"mnuProg", false},
+        {"mnuProgLinie", true},   {"mnuProgSys", true},      {"mnuHist", false},
+        {"mnuHistAla", true},     {"mnuPom", true},          {"mnuPomOPr", true},
+    };
+    for (const auto& [nazwa, dostepny] : stan)
+        QTest::newRow(nazwa) << QString::fromUtf8(nazwa) << dostepny;
+    for (int n = 1; n <= 9; ++n)
+        QTest::newRow(qPrintable(QStringLiteral("przycisk %1").arg(n)))
+            << QStringLiteral("Przycisk%1").arg(n) << false;
+}
+
+void TestOknoGlowne::stanPoczatkowyMenuIPrzyciskow()
+{
+    QFETCH(QString, nazwa);
+    QFETCH(bool, dostepny);
+    Program p;
+    QAction* a = p.akcja(nazwa);
+    QVERIFY(a);
+    QCOMPARE(a->isEnabled(), dostepny);
+}
+
+void TestOknoGlowne::tylkoPomocOtwieraSie()
+{
+    Program p;
+    QStringList czynne;
+    for (QAction* a : p.okno.menuBar()->actions())
+        if (a->isEnabled())
+            czynne << a->objectName();
+    QCOMPARE(czynne, QStringList{QStringLiteral("mnuPom")});
+    QCOMPARE(p.okno.menuBar()->actions().size(), 5);
+
+    const QToolBar* pasek = p.widget<QToolBar>(QStringLiteral("Toolbar1"));
+    QVERIFY(pasek);
+    int przyciski = 0;
+    for (QAction* a : pasek->actions()) {
+        if (a->isSeparator())
+            continue;
+        ++przyciski;
+        QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+    }
+    QCOMPARE(przyciski, 9);
+}
+
+void TestOknoGlowne::podpowiedziPrzyciskow_data()
+{
+    QTest::addColumn<int>("numer");
+    QTest::addColumn<QString>("podpowiedz");
+    const char* const teksty[] = {"Logowanie się (podanie kodu urzytk., nadz, instal.",
+                                  "Czytanie konfiguracji z pliku",
+                                  "Zapis konfiguracji do pliku",
+                                  "Pobranie konfiguracji z centralki",
+                                  "Wpisanie konfiguracji do centralki",
+                                  "Wydruk konfiguracji na drukarce",
+                                  "Włączenie/wyłączenie pracy OnLine",
+                                  "Pobranie i wyświetlenie archiwum alarmów",
+                                  "Pobranie i wyświetlenie archiwum zdarzeń"};
+    for (int n = 1; n <= 9; ++n)
+        QTest::newRow(qPrintable(QString::number(n))) << n << QString::fromUtf8(teksty[n - 1]);
+}
+
+void TestOknoGlowne::podpowiedziPrzyciskow()
+{
+    QFETCH(int, numer);
+    QFETCH(QString, podpowiedz);
+    Program p;
+    QAction* a = p.okno.akcja(przycisk(numer));
+    QCOMPARE(a->toolTip(), podpowiedz);
+    QVERIFY(!a->icon().isNull());
+    QVERIFY(!a->icon().pixmap(32, 32).isNull());
+}
+
+void TestOknoGlowne::ramkiNaStarcie()
+{
+    Program p;
+    QCOMPARE(p.okno.windowTitle(),
+             QStringLiteral("Program do centrali alarmowej ZR-5  VOR-electronics.  "));
+    for (const char* ramka : RamkiOnLine)
+        QVERIFY2(!p.widoczna(ramka), ramka);
+    QVERIFY(p.widoczna("Frame7"));
+    QVERIFY(p.widoczna("Frame3"));
+    QVERIFY(!p.widget<QWidget>(QStringLiteral("Picture1"))->isHidden());
+    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame1"))->title(),
+             QStringLiteral("STANY LINII:"));
+    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame2"))->title(),
+             QStringLiteral("Bieżący rejestr zdarzeń i alarmów:"));
+    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame4"))->title(),
+             QStringLiteral("Data i czas centralki:"));
+    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame5"))->title(),
+             QStringLiteral("STANY STREF:"));
+    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame6"))->title(),
+             QStringLiteral("Wybrane alarmy:"));
+    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame3"))->title(), QStringLiteral("Zalogowany:"));
+    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame7"))->title(),
+             QStringLiteral("Wybierz port komputera:"));
+    QVERIFY(p.widget<QRadioButton>(QStringLiteral("Option1_0"))->isChecked());
+    QCOMPARE(p.m.WybranyPort, 0);
+    // The on-line view's controls are all there, with their design texts.
+    for (int i = 0; i < 80; ++i)
+        QCOMPARE(p.widget<QLineEdit>(QStringLiteral("Text4_%1").arg(i))->text(),
+                 QString::number(i + 1));
+    for (int i = 0; i < 13; ++i)
+        QVERIFY(p.widget<QLineEdit>(QStringLiteral("Text2_%1").arg(i)));
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(p.widget<QLineEdit>(QStringLiteral("Text3_%1").arg(i)));
+    QCOMPARE(p.widget<QLabel>(QStringLiteral("Label2_1"))->text(),
+             QStringLiteral("\"pod przymusem\""));
+    QCOMPARE(p.widget<QLineEdit>(QStringLiteral("Text6"))->text(), QStringLiteral("STAN SYSTEMU"));
+    QCOMPARE(p.widget<QPushButton>(QStringLiteral("Command10"))->text(),
+             QStringLiteral("Drukuj rejestr"));
+    QCOMPARE(p.widget<QPushButton>(QStringLiteral("Command1"))->text(),
+             QStringLiteral("Wyczyść rejestr"));
+    QCOMPARE(p.widget<QLineEdit>(QStringLiteral("Text1_2"))->toolTip(),
+             QStringLiteral("Czas centralki - godziny"));
+    QCOMPARE(p.widget<QLineEdit>(QStringLiteral("Text1_3"))->toolTip(),
+             QStringLiteral("Data centralki - dzień"));
+    QVERIFY(p.widget<QLineEdit>(QStringLiteral("Text1_0"))->isReadOnly());
+}
+
+void TestOknoGlowne::oknoSledziDostepnosc()
+{
+    Program p;
+    for (int i = 0; i < int(Element::Liczba); ++i) {
+        const Element e = Element(i);
+        const bool byl = p.m.dostepny(e);
+        p.m.ustawDostepny(e, !byl);
+        QCOMPARE(p.okno.akcja(e)->isEnabled(), !byl);
+        p.m.ustawDostepny(e, byl);
+        QCOMPARE(p.okno.akcja(e)->isEnabled(), byl);
+    }
+}
+
+void TestOknoGlowne::przycisk7DwukrotniePrzywracaStan()
+{
+    Program p;
+    p.m.ustawDostepny(przycisk(7), true); // as a supervisor login does
+    QAction* b7 = p.okno.akcja(przycisk(7));
+    QCOMPARE(b7->property("obrazek").toInt(), 7);
+
+    b7->trigger();
+    for (const char* ramka : RamkiOnLine)
+        QVERIFY2(p.widoczna(ramka), ramka);
+    QVERIFY(p.m.onLine());
+    QCOMPARE(p.m.BajtOdpowiedzi, Bajt(0x20));
+    QCOMPARE(b7->property("obrazek").toInt(), 10);
+
+    b7->trigger();
+    for (const char* ramka : RamkiOnLine)
+        QVERIFY2(!p.widoczna(ramka), ramka);
+    QVERIFY(!p.m.onLine());
+    QCOMPARE(p.m.BajtOdpowiedzi, Bajt(0));
+    QCOMPARE(b7->property("obrazek").toInt(), 7);
+}
+
+void TestOknoGlowne::obrazekPrzycisku7ZaStanemTakzeZMenu()
+{
+    Program p;
+    p.m.ustawDostepny(Element::mnuOn, true);
+    p.akcja(QStringLiteral("mnuOn"))->trigger();
+    QVERIFY(p.widoczna("Frame1"));
+    QCOMPARE(p.okno.akcja(przycisk(7))->property("obrazek").toInt(), 10);
+    // A logout switches the view off through the core; the window follows.
+    p.m.ustawOnLine(false);
+    QVERIFY(!p.widoczna("Frame1"));
+    QCOMPARE(p.okno.akcja(przycisk(7))->property("obrazek").toInt(), 7);
+}
+
+void TestOknoGlowne::archiwumBezLogowania_data()
+{
+    QTest::addColumn<QString>("nazwa");
+    QTest::newRow("mnuHistAla") << QStringLiteral("mnuHistAla");
+    QTest::newRow("mnuHistZda") << QStringLiteral("mnuHistZda");
+    QTest::newRow("przycisk 8") << QStringLiteral("Przycisk8");
+    QTest::newRow("przycisk 9") << QStringLiteral("Przycisk9");
+}
+
+void TestOknoGlowne::archiwumBezLogowania()
+{
+    QFETCH(QString, nazwa);
+    Program p;
+    // The check is the command's own, whatever enabled the item.
+    for (Element e : {Element::mnuHist, przycisk(8), przycisk(9)})
+        p.m.ustawDostepny(e, true);
+    const int okien = QApplication::topLevelWidgets().size();
+    {
+        PrzechwytKomunikatow k;
+        p.akcja(nazwa)->trigger();
+        QCOMPARE(k.teksty, QStringList{NieZalogowanyUzytkownik});
+        QCOMPARE(k.pytania, QList<bool>{false});
+    }
+    QCOMPARE(QApplication::topLevelWidgets().size(), okien);
+    {
+        PrzechwytKomunikatow k;
+        p.m.ustawCheck1(0, true);
+        p.akcja(nazwa)->trigger();
+        QVERIFY(k.teksty.isEmpty());
+    }
+}
+
+void TestOknoGlowne::pobieranieBezInstalatora_data()
+{
+    QTest::addColumn<QString>("nazwa");
+    QTest::newRow("mnuKonfPobierz") << QStringLiteral("mnuKonfPobierz");
+    QTest::newRow("mnuKonfPrzekaz") << QStringLiteral("mnuKonfPrzekaz");
+    QTest::newRow("przycisk 4") << QStringLiteral("Przycisk4");
+    QTest::newRow("przycisk 5") << QStringLiteral("Przycisk5");
+}
+
+void TestOknoGlowne::pobieranieBezInstalatora()
+{
+    QFETCH(QString, nazwa);
+    Program p;
+    for (Element e : {Element::mnuKonfPobierz, Element::mnuKonfPrzekaz, przycisk(4), przycisk(5)})
+        p.m.ustawDostepny(e, true);
+    p.m.ustawCheck1(0, true); // a user login is not enough
+    {
+        PrzechwytKomunikatow k;
+        p.akcja(nazwa)->trigger();
+        QCOMPARE(k.teksty, QStringList{NieZalogowanyInstalator});
+    }
+    {
+        // The installer gets the transfer; the upload asks first.
+        PrzechwytKomunikatow k;
+        p.m.ustawCheck1(1, true);
+        p.akcja(nazwa)->trigger();
+        const bool przekaz = nazwa.contains(QLatin1String("Przekaz")) || nazwa.endsWith('5');
+        if (przekaz)
+            QCOMPARE(k.teksty, QStringList{QStringLiteral(
+                                   "Czy napewno wysłąć nową konfigurację do centralki ?")});
+        else
+            QVERIFY(k.teksty.isEmpty());
+        QCOMPARE(p.m.KodOperacji, Bajt(przekaz ? 60 : 1));
+    }
+}
+
+void TestOknoGlowne::bramkaEdytorow_data()
+{
+    QTest::addColumn<QString>("nazwa");
+    for (const char* n : {"mnuProgLinie", "mnuProgWyj", "mnuProgStrefy", "mnuProgKont",
+                          "mnuProgAuto", "mnuProgSys"})
+        QTest::newRow(n) << QString::fromUtf8(n);
+}
+
+void TestOknoGlowne::bramkaEdytorow()
+{
+    QFETCH(QString, nazwa);
+    Program p;
+    {
+        PrzechwytKomunikatow k;
+        p.akcja(nazwa)->trigger();
+        QCOMPARE(k.teksty, QStringList{BrakKonfiguracji});
+    }
+    {
+        PrzechwytKomunikatow k;
+        p.m.KonfigJest = 1;
+        p.akcja(nazwa)->trigger();
+        QVERIFY(k.teksty.isEmpty());
+    }
+}
+
+void TestOknoGlowne::logowanieBezPolaczenia_data()
+{
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("odmowa");
+    QTest::newRow("brak połączenia") << QStringLiteral("BRAK POŁĄCZENIA Z CENTRALĄ !!!!") << true;
+    QTest::newRow("każdy tekst od BRAK") << QStringLiteral("BRAK") << true;
+    QTest::newRow("pusty") << QString() << false;
+    QTest::newRow("inny") << QStringLiteral("Pobieranie konfiguracji z centralki.") << false;
+    QTest::newRow("BRAK nie na początku") << QStringLiteral(" BRAK") << false;
+}
+
+void TestOknoGlowne::logowanieBezPolaczenia()
+{
+    QFETCH(QString, status);
+    QFETCH(bool, odmowa);
+    for (const char* nazwa : {"mnuKonfLog", "Przycisk1"}) {
+        Program p;
+        p.m.ustawDostepny(przycisk(1), true);
+        p.m.ustawStatus(status);
+        PrzechwytKomunikatow k;
+        p.akcja(QString::fromUtf8(nazwa))->trigger();
+        QCOMPARE(k.teksty, odmowa ? QStringList{LogowanieNiemozliwe} : QStringList{});
+    }
+}
+
+void TestOknoGlowne::przyciskSpozaZakresuNicNieRobi_data()
+{
+    QTest::addColumn<int>("numer");
+    QTest::newRow("0") << 0;
+    QTest::newRow("10") << 10;
+    QTest::newRow("-1") << -1;
+}
+
+void TestOknoGlowne::przyciskSpozaZakresuNicNieRobi()
+{
+    QFETCH(int, numer);
+    Program p;
+    PrzechwytKomunikatow k;
+    p.okno.Toolbar1_ButtonClick(numer);
+    QVERIFY(k.teksty.isEmpty());
+    QVERIFY(!p.m.onLine());
+    QCOMPARE(p.m.KodOperacji, Bajt(0));
+    // In range the same call does act: button 8 refuses without a login.
+    p.okno.Toolbar1_ButtonClick(8);
+    QCOMPARE(k.teksty, QStringList{NieZalogowanyUzytkownik});
+}
+
+void TestOknoGlowne::zegarPustyDoPierwszegoCzasuCentralki()
+{
+    Program p;
+    auto pole = [&](int i) { return p.widget<QLineEdit>(QStringLiteral("Text1_%1").arg(i)); };
+    p.m.Zegar = {5, 9, 23, 1, 12, 99};
+    p.m.zglosZegar();
+    for (int i = 0; i < 6; ++i)
+        QVERIFY(pole(i)->text().isEmpty());
+    p.m.ZegarZnany = true;
+    p.m.zglosZegar();
+    const QStringList oczekiwane = {"05", "09", "23", "01", "12", "99"};
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(pole(i)->text(), oczekiwane[i]);
+    p.m.Zegar = {0, 10, 0, 31, 1, 0};
+    p.m.zglosZegar();
+    const QStringList pozniej = {"00", "10", "00", "31", "01", "00"};
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(pole(i)->text(), pozniej[i]);
+}
+
+void TestOknoGlowne::zalogowanieTylkoDoWyswietlania()
+{
+    Program p;
+    auto* uzytkownik = p.widget<QCheckBox>(QStringLiteral("Check1_0"));
+    auto* instalator = p.widget<QCheckBox>(QStringLiteral("Check1_1"));
+    QCOMPARE(uzytkownik->text(), QStringLiteral("Użytk./Nadzorca"));
+    QCOMPARE(instalator->text(), QStringLiteral("Instalator"));
+    QVERIFY(!uzytkownik->isChecked());
+    uzytkownik->click(); // the user cannot tick it
+    QVERIFY(!uzytkownik->isChecked());
+    QVERIFY(!p.m.zalogowanyUzytkownik());
+    p.m.ustawCheck1(0, true);
+    QVERIFY(uzytkownik->isChecked());
+    QVERIFY(!instalator->isChecked());
+    uzytkownik->click();
+    QVERIFY(uzytkownik->isChecked());
+    p.m.ustawCheck1(1, true);
+    QVERIFY(instalator->isChecked());
+    p.m.ustawCheck1(0, false);
+    QVERIFY(!uzytkownik->isChecked());
+}
+
+void TestOknoGlowne::pasekStanuPokazujeStatus()
+{
+    Program p;
+    QVERIFY(p.okno.tekstStatusu().isEmpty());
+    p.m.ustawStatus(QStringLiteral("HISTORIA ALARMÓW"));
+    QCOMPARE(p.okno.tekstStatusu(), QStringLiteral("HISTORIA ALARMÓW"));
+    p.m.wyczyscStatus();
+    QVERIFY(p.okno.tekstStatusu().isEmpty());
+}
+
+void TestOknoGlowne::timer1OdliczaCoSekunde()
+{
+    Program p;
+    auto* timer = p.okno.findChild<QTimer*>(QStringLiteral("Timer1"));
+    QVERIFY(timer);
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 1000);
+    // Selecting a COM option starts the watchdog; the window's timer drives it.
+    p.widget<QRadioButton>(QStringLiteral("Option1_2"))->setChecked(true);
+    QCOMPARE(p.m.WybranyPort, 2);
+    p.m.LicznikLacza = 1;
+    QTRY_COMPARE_WITH_TIMEOUT(p.okno.tekstStatusu(),
+                              QStringLiteral("BRAK POŁĄCZENIA Z CENTRALĄ !!!!"), 2500);
+}
+
+void TestOknoGlowne::oProgramieNiemodalneIJedno()
+{
+    Program p;
+    p.okno.show();
+    p.akcja(QStringLiteral("mnuPomOPr"))->trigger();
+    auto okna = p.okno.findChildren<OknoOProgramie*>();
+    QCOMPARE(okna.size(), 1);
+    OknoOProgramie* o = okna.first();
+    QVERIFY(o->isVisible());
+    QVERIFY(!o->isModal());
+    QVERIFY(!QApplication::overrideCursor()); // the hourglass is gone once it is up
+    QStringList teksty;
+    for (QLabel* l : o->findChildren<QLabel*>())
+        teksty << l->text();
+    QVERIFY(teksty.contains(QStringLiteral("Program do centrali alarmowej ZR-5")));
+    QVERIFY(teksty.contains(QStringLiteral("VOR-electronics")));
+    p.akcja(QStringLiteral("mnuPomOPr"))->trigger();
+    QCOMPARE(p.okno.findChildren<OknoOProgramie*>().size(), 1);
+    o->close();
+    QTRY_COMPARE(p.okno.findChildren<OknoOProgramie*>().size(), 0);
+    p.akcja(QStringLiteral("mnuPomOPr"))->trigger();
+    QCOMPARE(p.okno.findChildren<OknoOProgramie*>().size(), 1);
+}
+
+void TestOknoGlowne::koniecKonczyProgram()
+{
+    Program p;
+    p.okno.show();
+    QTimer::singleShot(0, &p.okno, [&] { p.akcja(QStringLiteral("mnuKonfKoniec"))->trigger(); });
+    QTimer straznik;
+    straznik.setSingleShot(true);
+    connect(&straznik, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    straznik.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+QTEST_MAIN(TestOknoGlowne)
+#include "tst_oknoglowne.moc"

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+
+namespace zr05
+{
+
+class Przesylanie;
+
+// "Przesyłanie danych z/do centralki": progress of a download or an upload.
+class OknoPostepu : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit OknoPostepu(Przesylanie& przesylanie, QWidget* parent = nullptr);
+
+    void ustawEtykiete(const QString& tekst);
+
+private:
+    QLabel* Label1;
+    QProgressBar* ProgressBar1;
+};
+
+} // namespace zr05

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QListWidget;
+
+namespace zr05
+{
+
+class DwieListy;
+class Module1;
+
+// The automatic arming editor: the time of day, the silent alarm time and the zones armed.
+class EdytorAutoUzbrajania : public QWidget
+{
+    Q_OBJECT
+public:
+    EdytorAutoUzbrajania(Module1& m, QWidget* parent = nullptr);
+    Module1& modul() const { return m; }
+
+private:
+    void DispListeStref();
+    void Command3_Click();
+    void ZapiszAuto();
+
+    Module1& m;
+    QComboBox* Combo1;
+    QComboBox* Combo2;
+    QComboBox* Combo3;
+    QListWidget* List1;
+    QListWidget* List2;
+    DwieListy* m_listy;
+};
+
+// Entry point, called by the main window's "&Program" menu after its gate has let it through:
+// shows the window (not modal) and sets the status.
+void pokazEdytorAutoUzbrajania(Module1& m, QWidget* rodzic);
+
+} // namespace zr05

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QListWidget;
+class QRadioButton;
+
+namespace zr05
+{
+
+class Module1;
+
+// The keypad and system editor: the devices present (shown only), the keypad buzzers, the
+// function keys, how codes are shown while typed, and the code entry and lock times.
+class EdytorKlawiatur : public QWidget
+{
+    Q_OBJECT
+public:
+    EdytorKlawiatur(Module1& m, QWidget* parent = nullptr);
+    Module1& modul() const { return m; }
+
+private:
+    void Form_Load();
+    void Command1_Click();
+    void ZapiszSystem();
+
+    Module1& m;
+    QListWidget* List1;
+    QListWidget* List2;
+    QList<QCheckBox*> Check1;
+    QList<QCheckBox*> Check2;
+    QRadioButton* Option1_0;
+    QRadioButton* Option1_1;
+    QComboBox* Combo1;
+    QComboBox* Combo2;
+};
+
+// Entry point, called by the main window's "&Program" menu after its gate has let it through:
+// shows the window (not modal) and sets the status.
+void pokazEdytorKlawiatur(Module1& m, QWidget* rodzic);
+
+} // namespace zr05

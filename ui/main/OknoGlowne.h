@@ -1,0 +1,133 @@
+#pragma once
+// The main window: port choice, menus, toolbar, status bar and the on-line view. It shows
+// the program state held by Module1 and forwards the user's commands; the link engine
+// gets the serial bytes and the one-second tick from here.
+
+#include "Elementy.h"
+#include "Module1.h"
+#include "access/Logowanie.h"
+#include "access/Przesylanie.h"
+#include "archive/PobieranieArchiwum.h"
+#include "link/Lampki.h"
+#include "link/ZdarzeniaCentrali.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QRadioButton;
+
+namespace zr05
+{
+
+class OknoOProgramie;
+class OknoPostepu;
+class OknoKodu;
+class Lacze;
+class PortSzeregowy;
+class WidokMonitora;
+
+class OknoGlowne : public QMainWindow
+{
+    Q_OBJECT
+public:
+    OknoGlowne(Module1& m, Lacze& lacze, QWidget* parent = nullptr);
+    ~OknoGlowne() override;
+
+    // The menu item or toolbar button whose availability the core keeps.
+    QAction* akcja(Element e) const { return m_akcje[int(e)]; }
+    PortSzeregowy& port() { return *m_port; }
+    Logowanie& logowanie() { return m_logowanie; }
+    Przesylanie& przesylanie() { return m_przesylanie; }
+    // The archive download; it stores records whether or not its window is open.
+    PobieranieArchiwum& pobieranieArchiwum() { return m_pobieranieArchiwum; }
+    QString tekstStatusu() const;
+    // The monitoring state shown in the on-line frames.
+    ZdarzeniaCentrali& zdarzenia() { return m_zdarzenia; }
+    LampkiStanu& lampki() { return m_lampki; }
+    WidokMonitora& monitor() { return *m_monitor; }
+
+public slots:
+    // Menu "&Konfiguracja"
+    void mnuKonfLog_Click();
+    void mnuKonfWyUZYT_Click();
+    void mnuKonfWyINST_Click();
+    void mnuKonfPobierz_Click();
+    void mnuKonfPrzekaz_Click();
+    void mnuKonfCzytaj_Click();
+    void mnuKonfZapisz_Click();
+    void mnuKonfDruk_Click();
+    void mnuKonfKoniec_Click();
+    // "On&Line"
+    void mnuOn_Click();
+    // Menu "&Program": the editors
+    void mnuProgLinie_Click();
+    void mnuProgWyj_Click();
+    void mnuProgStrefy_Click();
+    void mnuProgKont_Click();
+    void mnuProgAuto_Click();
+    void mnuProgSys_Click();
+    // Menu "&Historia"
+    void mnuHistAla_Click();
+    void mnuHistZda_Click();
+    // Menu "P&omoc"
+    void mnuPomOPr_Click();
+    // Toolbar button 1..9: the command of its menu item; other numbers do nothing.
+    void Toolbar1_ButtonClick(int numer);
+    // Port choice confirmed.
+    void Command5_Click();
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    void utworzMenu();
+    void utworzPasekNarzedzi();
+    void utworzRamkePortu();
+    void utworzUklad();
+    void polaczZRdzeniem();
+
+    bool bramkaEdytorow();
+    void pokazPostep(const QString& etykieta);
+    void pokazDostepnosc(Element e, bool dostepny);
+    void pokazZegar();
+    void pokazZalogowanie();
+    void pokazOnLine(bool wlaczony);
+    void odswiezPodpowiedzPortu(int numer);
+    void portUtracony(const QString& komunikat);
+
+    Module1& m;
+    Lacze& m_lacze;
+    PortSzeregowy* m_port;
+    QTimer* m_timer1;
+
+    std::array<QAction*, int(Element::Liczba)> m_akcje{};
+    QLabel* m_status = nullptr;
+    QGroupBox* m_frame7 = nullptr;
+    QButtonGroup* m_option1 = nullptr;
+    std::array<QRadioButton*, 5> m_opcje{};
+    QWidget* m_picture1 = nullptr;
+    QGroupBox* m_frame3 = nullptr;
+    std::array<QCheckBox*, 2> m_check1{};
+    std::array<QGroupBox*, 5> m_ramkiOnLine{}; // Frame1, Frame2, Frame4, Frame5, Frame6
+    std::array<QLineEdit*, 6> m_text1{};
+    QPointer<OknoOProgramie> m_oknoOProgramie;
+    QPointer<OknoKodu> m_oknoKodu;
+    QPointer<OknoPostepu> m_oknoPostepu;
+    Logowanie m_logowanie;
+    Przesylanie m_przesylanie;
+    PobieranieArchiwum m_pobieranieArchiwum;
+    ZdarzeniaCentrali m_zdarzenia;
+    LampkiStanu m_lampki;
+    WidokMonitora* m_monitor = nullptr;
+};
+
+} // namespace zr05

@@ -1,0 +1,250 @@
+// The main window's commands: each makes its own access check first, then acts.
+
+#include "OknoGlowne.h"
+
+#include "Klepsydra.h"
+#include "Komunikaty.h"
+#include "OknaPomocnicze.h"
+#include "OknoOProgramie.h"
+#include "Sprawdzenia.h"
+#include "access/OknoKodu.h"
+#include "access/OknoPostepu.h"
+#include "access/PrzerwaniePrzesylania.h"
+#include "archive/OknoArchiwum.h"
+#include "config/OknoPliku.h"
+#include "editors/EdytorAutoUzbrajania.h"
+#include "editors/EdytorKlawiatur.h"
+#include "editors/EdytorKontroli.h"
+#include "editors/EdytorLinii.h"
+#include "editors/EdytorStref.h"
+#include "editors/EdytorWyjsc.h"
+#include "print/OknoWydrukuKonfiguracji.h"
+
+#include <QApplication>
+
+namespace zr05
+{
+
+namespace
+{
+// Shows the refusal, if any; true when the command may go on.
+bool dozwolone(QWidget* okno, const std::optional<QString>& odmowa)
+{
+    if (!odmowa)
+        return true;
+    Komunikaty::info(okno, *odmowa);
+    return false;
+}
+} // namespace
+
+void OknoGlowne::mnuKonfLog_Click()
+{
+    if (!dozwolone(this, sprawdzPolaczenie(m)))
+        return;
+    if (!potwierdzPrzerwaniePrzesylania(m_przesylanie, this))
+        return;
+    if (!m_oknoKodu) {
+        Klepsydra klepsydra;
+        m_oknoKodu = new OknoKodu(m_logowanie, m_przesylanie, this);
+        czyscStatusPoZamknieciu(m_oknoKodu, m);
+    }
+    m_oknoKodu->show();
+    m_oknoKodu->raise();
+    m_oknoKodu->activateWindow();
+    m.ustawStatus(m.zalogowanyUzytkownik() ? tekst::LogowanieInstalatora
+                                           : tekst::LogowanieUzytkownika);
+}
+
+void OknoGlowne::mnuKonfWyUZYT_Click()
+{
+    m_logowanie.wylogujUzytkownika();
+}
+
+void OknoGlowne::mnuKonfWyINST_Click()
+{
+    m_logowanie.wylogujInstalatora();
+}
+
+void OknoGlowne::pokazPostep(const QString& etykieta)
+{
+    // A window left open by an abandoned transfer serves the next one.
+    if (!m_oknoPostepu) {
+        Klepsydra klepsydra;
+        m_oknoPostepu = new OknoPostepu(m_przesylanie, this);
+        czyscStatusPoZamknieciu(m_oknoPostepu, m);
+    }
+    m_oknoPostepu->ustawEtykiete(etykieta);
+    m_oknoPostepu->show();
+    m_oknoPostepu->raise();
+}
+
+void OknoGlowne::mnuKonfPobierz_Click()
+{
+    if (!dozwolone(this, sprawdzInstalatora(m)))
+        return;
+    if (!potwierdzPrzerwaniePrzesylania(m_przesylanie, this))
+        return;
+    m_przesylanie.pobierz();
+    pokazPostep(tekst::EtykietaPobierania);
+}
+
+void OknoGlowne::mnuKonfPrzekaz_Click()
+{
+    if (!dozwolone(this, sprawdzInstalatora(m)))
+        return;
+    if (!Komunikaty::pytanie(this, tekst::PytaniePrzesylanie))
+        return;
+    if (!potwierdzPrzerwaniePrzesylania(m_przesylanie, this))
+        return;
+    m_przesylanie.przekaz();
+    pokazPostep(tekst::EtykietaPrzesylania);
+}
+
+void OknoGlowne::mnuKonfCzytaj_Click()
+{
+    Klepsydra klepsydra;
+    pokazOknoPliku(m, TrybPliku::Czytaj, this);
+}
+
+void OknoGlowne::mnuKonfZapisz_Click()
+{
+    Klepsydra klepsydra;
+    pokazOknoPliku(m, TrybPliku::Zapisz, this);
+}
+
+void OknoGlowne::mnuKonfDruk_Click()
+{
+    Klepsydra klepsydra;
+    pokazOknoWydrukuKonfiguracji(m, this);
+}
+
+void OknoGlowne::mnuKonfKoniec_Click()
+{
+    // At once, without questions; the port is closed as the window goes.
+    QCoreApplication::quit();
+}
+
+void OknoGlowne::mnuOn_Click()
+{
+    m.ustawOnLine(!m.onLine());
+}
+
+bool OknoGlowne::bramkaEdytorow()
+{
+    return dozwolone(this, sprawdzKonfiguracje(m));
+}
+
+void OknoGlowne::mnuProgLinie_Click()
+{
+    if (!bramkaEdytorow())
+        return;
+    Klepsydra klepsydra;
+    pokazEdytorLinii(m, this);
+}
+
+void OknoGlowne::mnuProgWyj_Click()
+{
+    if (!bramkaEdytorow())
+        return;
+    Klepsydra klepsydra;
+    pokazEdytorWyjsc(m, this);
+}
+
+void OknoGlowne::mnuProgStrefy_Click()
+{
+    if (!bramkaEdytorow())
+        return;
+    Klepsydra klepsydra;
+    pokazEdytorStref(m, this);
+}
+
+void OknoGlowne::mnuProgKont_Click()
+{
+    if (!bramkaEdytorow())
+        return;
+    Klepsydra klepsydra;
+    pokazEdytorKontroli(m, this);
+}
+
+void OknoGlowne::mnuProgAuto_Click()
+{
+    if (!bramkaEdytorow())
+        return;
+    Klepsydra klepsydra;
+    pokazEdytorAutoUzbrajania(m, this);
+}
+
+void OknoGlowne::mnuProgSys_Click()
+{
+    if (!bramkaEdytorow())
+        return;
+    Klepsydra klepsydra;
+    pokazEdytorKlawiatur(m, this);
+}
+
+void OknoGlowne::mnuHistAla_Click()
+{
+    m.ustawStatus(tekst::HistoriaAlarmow);
+    if (!dozwolone(this, sprawdzUzytkownika(m)))
+        return;
+    Klepsydra klepsydra;
+    pokazOknoArchiwum(m, m_pobieranieArchiwum, m_przesylanie, true, this);
+}
+
+void OknoGlowne::mnuHistZda_Click()
+{
+    m.ustawStatus(tekst::HistoriaZdarzen);
+    if (!dozwolone(this, sprawdzUzytkownika(m)))
+        return;
+    Klepsydra klepsydra;
+    pokazOknoArchiwum(m, m_pobieranieArchiwum, m_przesylanie, false, this);
+}
+
+void OknoGlowne::mnuPomOPr_Click()
+{
+    // One About window at a time; a second request brings it forward.
+    if (!m_oknoOProgramie) {
+        Klepsydra klepsydra;
+        m_oknoOProgramie = new OknoOProgramie(this);
+    }
+    m_oknoOProgramie->show();
+    m_oknoOProgramie->raise();
+    m_oknoOProgramie->activateWindow();
+}
+
+void OknoGlowne::Toolbar1_ButtonClick(int numer)
+{
+    switch (numer) {
+    case 1:
+        mnuKonfLog_Click();
+        break;
+    case 2:
+        mnuKonfCzytaj_Click();
+        break;
+    case 3:
+        mnuKonfZapisz_Click();
+        break;
+    case 4:
+        mnuKonfPobierz_Click();
+        break;
+    case 5:
+        mnuKonfPrzekaz_Click();
+        break;
+    case 6:
+        mnuKonfDruk_Click();
+        break;
+    case 7:
+        mnuOn_Click();
+        break;
+    case 8:
+        mnuHistAla_Click();
+        break;
+    case 9:
+        mnuHistZda_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace zr05

@@ -1,0 +1,130 @@
+// The port choice: "Wybierz port komputera:" with its options and the OK button.
+
+#include "OknoGlowne.h"
+
+#include "Komunikaty.h"
+#include "PortSzeregowy.h"
+#include "UrzadzeniaPortow.h"
+#include "link/WyborPortu.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+
+namespace zr05
+{
+
+namespace
+{
+const QString PodpowiedzCom =
+    QStringLiteral("Wybór portu szeregowego komputera do którego podłączona jest centralka.");
+}
+
+void OknoGlowne::utworzRamkePortu()
+{
+    m_frame7 = new QGroupBox(QStringLiteral("Wybierz port komputera:"), this);
+    m_frame7->setObjectName(QStringLiteral("Frame7"));
+    m_option1 = new QButtonGroup(m_frame7);
+
+    for (int i = 0; i <= 4; ++i) {
+        auto* opcja = new QRadioButton(i == 0 ? QStringLiteral("Praca bez podłączonej centralki")
+                                              : QStringLiteral("COM%1").arg(i),
+                                       m_frame7);
+        opcja->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        m_option1->addButton(opcja, i);
+        m_opcje[i] = opcja;
+        if (i == 0) {
+            opcja->setToolTip(QStringLiteral("Praca bez centralki umożliwia tylko zmianę "
+                                             "konfiguracji zapisanej na dysku komputera."));
+        } else {
+            // The device is named when the tooltip is about to show (looking the ports up
+            // takes a while, and adapters come and go).
+            opcja->setToolTip(PodpowiedzCom);
+            opcja->installEventFilter(this);
+        }
+    }
+    m_opcje[0]->setChecked(true);
+    m.WybranyPort = 0;
+    // The link watchdog reads the selected option, confirmed or not.
+    connect(m_option1, &QButtonGroup::idToggled, this, [this](int id, bool zaznaczony) {
+        if (!zaznaczony)
+            return;
+        m.WybranyPort = id;
+        odswiezPodpowiedzPortu(id);
+    });
+
+    auto* napis = new QLabel(QStringLiteral("Centralka podłączona do szeregowego portu komputera:"),
+                             m_frame7);
+    napis->setObjectName(QStringLiteral("Label1"));
+    napis->setWordWrap(true);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), m_frame7);
+    ok->setObjectName(QStringLiteral("Command5"));
+    ok->setToolTip(QStringLiteral("Zatwierdzenie wyboru portu komputera."));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &OknoGlowne::Command5_Click);
+
+    auto* uklad = new QGridLayout(m_frame7);
+    uklad->addWidget(m_opcje[0], 0, 0, 1, 2);
+    uklad->addWidget(napis, 1, 0, 1, 2);
+    for (int i = 1; i <= 4; ++i)
+        uklad->addWidget(m_opcje[i], 2 + (i - 1) / 2, (i - 1) % 2);
+    uklad->addWidget(ok, 4, 0, 1, 2, Qt::AlignRight);
+}
+
+void OknoGlowne::odswiezPodpowiedzPortu(int numer)
+{
+    if (numer >= 1 && numer <= 4)
+        m_opcje[numer]->setToolTip(PodpowiedzCom + QLatin1Char('\n') + opisUrzadzeniaCom(numer));
+}
+
+bool OknoGlowne::eventFilter(QObject* obiekt, QEvent* zdarzenie)
+{
+    if (zdarzenie->type() == QEvent::ToolTip) {
+        for (int i = 1; i <= 4; ++i)
+            if (obiekt == m_opcje[i])
+                odswiezPodpowiedzPortu(i);
+    }
+    return QMainWindow::eventFilter(obiekt, zdarzenie);
+}
+
+void OknoGlowne::Command5_Click()
+{
+    const int numer = numerPortu(m.WybranyPort);
+    bool otwarty = false;
+    if (numer != 0) {
+        // Adapters come and go: the device is looked up again at the moment of choice.
+        const auto urzadzenie = urzadzenieCom(numer);
+        if (!urzadzenie) {
+            Komunikaty::info(this, QStringLiteral("Port COM%1: w komputerze nie ma takiego portu "
+                                                  "szeregowego. Sprawdź, czy przejściówka jest "
+                                                  "podłączona, albo wybierz inny port.")
+                                       .arg(numer));
+            return;
+        }
+        if (const auto blad = m_port->otworz(urzadzenie->sciezka)) {
+            Komunikaty::info(this,
+                             QStringLiteral("Port COM%1: %2").arg(numer).arg(blad->komunikat));
+            return;
+        }
+        otwarty = true;
+    }
+    if (!potwierdzWyborPortu(m, otwarty))
+        return;
+    m_picture1->hide();
+    // The port is chosen once; choosing again is offered only if the device is lost.
+    m_frame7->setEnabled(false);
+}
+
+void OknoGlowne::portUtracony(const QString& komunikat)
+{
+    m_frame7->setEnabled(true);
+    Komunikaty::info(this, komunikat);
+}
+
+} // namespace zr05
