@@ -105,7 +105,7 @@ private slots:
         QVERIFY(p.okno.findChild<QCheckBox*>("Check1_1")->isChecked());
 
         PrzechwytKomunikatow k;
-        p.okno.Toolbar1_ButtonClick(4);
+        p.okno.wykonajPrzyciskPaska(4);
         auto* f2 = p.okienko<OknoPostepu>();
         QVERIFY(f2);
         QCOMPARE(f2->windowTitle(), QStringLiteral("Przesyłanie danych z/do centralki"));

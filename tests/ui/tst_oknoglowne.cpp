@@ -426,12 +426,12 @@ void TestOknoGlowne::przyciskSpozaZakresuNicNieRobi()
     QFETCH(int, numer);
     Program p;
     PrzechwytKomunikatow k;
-    p.okno.Toolbar1_ButtonClick(numer);
+    p.okno.wykonajPrzyciskPaska(numer);
     QVERIFY(k.teksty.isEmpty());
     QVERIFY(!p.m.onLine());
     QCOMPARE(p.m.KodOperacji, Bajt(0));
     // In range the same call does act: button 8 refuses without a login.
-    p.okno.Toolbar1_ButtonClick(8);
+    p.okno.wykonajPrzyciskPaska(8);
     QCOMPARE(k.teksty, QStringList{NieZalogowanyUzytkownik});
 }
 

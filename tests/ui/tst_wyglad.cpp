@@ -64,7 +64,7 @@ void TestWyglad::widokOnLine()
     OknoGlowne okno(m, lacze);
     okno.show();
     m.WybranyPort = 0;
-    okno.Command5_Click();
+    okno.potwierdzPort();
     m.ustawOnLine(true);
     m.Zegar = {59, 59, 23, 31, 12, 99};
     m.ZegarZnany = true;

@@ -132,10 +132,10 @@ OknoArchiwum::OknoArchiwum(Module1& modul, PobieranieArchiwum& pobieranie,
     auto* ukladTekstu = new QVBoxLayout(Frame2);
     ukladTekstu->addWidget(Text1);
 
-    connect(Command1, &QPushButton::clicked, this, &OknoArchiwum::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &OknoArchiwum::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &OknoArchiwum::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &OknoArchiwum::Command4_Click);
+    connect(Command1, &QPushButton::clicked, this, &OknoArchiwum::pobierzArchiwum);
+    connect(Command2, &QPushButton::clicked, this, &OknoArchiwum::wyswietlZakres);
+    connect(Command3, &QPushButton::clicked, this, &OknoArchiwum::drukujZakres);
+    connect(Command4, &QPushButton::clicked, this, &OknoArchiwum::przerwijPobieranie);
     connect(&pobieranie, &PobieranieArchiwum::zakonczone, this, &OknoArchiwum::Wyswietl);
 
     auto* przyciski = new QHBoxLayout;
@@ -213,7 +213,7 @@ QStringList OknoArchiwum::polaDo() const
     return teksty(Combo2);
 }
 
-void OknoArchiwum::Command1_Click()
+void OknoArchiwum::pobierzArchiwum()
 {
     if (!m_pobieranie)
         return;
@@ -224,7 +224,7 @@ void OknoArchiwum::Command1_Click()
     m_pobieranie->pobierz(Bajt(od[2]), Bajt(od[1]), Bajt(od[0]));
 }
 
-void OknoArchiwum::Command4_Click()
+void OknoArchiwum::przerwijPobieranie()
 {
     if (!m_pobieranie)
         return;
@@ -232,7 +232,7 @@ void OknoArchiwum::Command4_Click()
     m_pobieranie->przerwij();
 }
 
-void OknoArchiwum::Command2_Click()
+void OknoArchiwum::wyswietlZakres()
 {
     Klepsydra klepsydra;
     Wyswietl();
@@ -247,7 +247,7 @@ void OknoArchiwum::Wyswietl()
     Text1->setPlainText(tekst);
 }
 
-void OknoArchiwum::Command3_Click()
+void OknoArchiwum::drukujZakres()
 {
     Klepsydra klepsydra;
     const bool alarmy = m_pobieranie && m_pobieranie->alarmy();

@@ -38,10 +38,10 @@ public:
     QStringList polaDo() const;
 
 public slots:
-    void Command1_Click(); // "Pobierz"
-    void Command2_Click(); // "Wyświetl"
-    void Command3_Click(); // "Drukuj"
-    void Command4_Click(); // "Przerwij"
+    void pobierzArchiwum();    // "Pobierz"
+    void wyswietlZakres();     // "Wyświetl"
+    void drukujZakres();       // "Drukuj"
+    void przerwijPobieranie(); // "Przerwij"
     void Wyswietl();
 
 protected:

@@ -102,10 +102,10 @@ OknoPliku::OknoPliku(Module1& modul, QWidget* parent) : QWidget(parent, Qt::Wind
     connect(Drive1, &ListaDyskow::dyskZmieniony, Dir1, &ListaKatalogow::ustawSciezke);
     connect(Dir1, &ListaKatalogow::sciezkaZmieniona, File1, &ListaPlikow::ustawSciezke);
     connect(File1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { File1_Click(item->text()); });
-    connect(Text1, &QLineEdit::textChanged, this, &OknoPliku::Text1_Change);
-    connect(Command1, &QPushButton::clicked, this, &OknoPliku::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &OknoPliku::Command2_Click);
+            [this](QListWidgetItem* item) { wybierzPlik(item->text()); });
+    connect(Text1, &QLineEdit::textChanged, this, &OknoPliku::nazwaZmieniona);
+    connect(Command1, &QPushButton::clicked, this, &OknoPliku::zapiszPlik);
+    connect(Command2, &QPushButton::clicked, this, &OknoPliku::czytajPlik);
     connect(Command3, &QPushButton::clicked, this, &OknoPliku::zamknij);
     connect(Command4, &QPushButton::clicked, this, &OknoPliku::zamknij);
 
@@ -132,7 +132,7 @@ void OknoPliku::ustawTryb(TrybPliku tryb)
     File1->odswiez(); // a file saved since the last opening shows up
 }
 
-void OknoPliku::File1_Click(const QString& nazwa)
+void OknoPliku::wybierzPlik(const QString& nazwa)
 {
     const bool dobra = maRozszerzenieVor(nazwa);
     if (!dobra)
@@ -147,7 +147,7 @@ void OknoPliku::File1_Click(const QString& nazwa)
     }
 }
 
-void OknoPliku::Text1_Change(const QString& tekst)
+void OknoPliku::nazwaZmieniona(const QString& tekst)
 {
     Command1->setEnabled(maRozszerzenieVor(tekst));
 }
@@ -157,7 +157,7 @@ QString OknoPliku::sciezka() const
     return sciezkaPliku(File1->sciezka(), Text1->text());
 }
 
-void OknoPliku::Command1_Click()
+void OknoPliku::zapiszPlik()
 {
     // The button is enabled only for a proper name; a stale enable must not save elsewhere.
     if (!maRozszerzenieVor(Text1->text()))
@@ -168,7 +168,7 @@ void OknoPliku::Command1_Click()
     zamknij();
 }
 
-void OknoPliku::Command2_Click()
+void OknoPliku::czytajPlik()
 {
     if (!maRozszerzenieVor(Text1->text()))
         return;

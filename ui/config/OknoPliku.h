@@ -31,10 +31,10 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void File1_Click(const QString& nazwa);
-    void Text1_Change(const QString& tekst);
-    void Command1_Click();
-    void Command2_Click();
+    void wybierzPlik(const QString& nazwa);
+    void nazwaZmieniona(const QString& tekst);
+    void zapiszPlik();
+    void czytajPlik();
     void zamknij();
     QString sciezka() const;
 

@@ -101,7 +101,7 @@ EdytorAutoUzbrajania::EdytorAutoUzbrajania(Module1& modul, QWidget* parent)
     uklad->addWidget(List2, 2, 2);
     uklad->addWidget(Command3, 3, 0, 1, 3, Qt::AlignHCenter);
 
-    connect(Command3, &QPushButton::clicked, this, &EdytorAutoUzbrajania::Command3_Click);
+    connect(Command3, &QPushButton::clicked, this, &EdytorAutoUzbrajania::zapiszZmiany);
     DispListeStref();
     czyscStatusPoZamknieciu(this, m);
 }
@@ -115,7 +115,7 @@ void EdytorAutoUzbrajania::DispListeStref()
     m_listy->wypelnij(wszystkie, [&](int z) { return uzbrajane.contains(z); });
 }
 
-void EdytorAutoUzbrajania::Command3_Click()
+void EdytorAutoUzbrajania::zapiszZmiany()
 {
     if (Komunikaty::pytanie(this, Pytanie))
         ZapiszAuto();

@@ -21,7 +21,7 @@ public:
 
 private:
     void DispListeStref();
-    void Command3_Click();
+    void zapiszZmiany();
     void ZapiszAuto();
 
     Module1& m;

@@ -142,12 +142,12 @@ EdytorKlawiatur::EdytorKlawiatur(Module1& modul, QWidget* parent)
     uklad->addLayout(czasy, 2, 1);
     uklad->addWidget(Command1, 3, 0, 1, 2, Qt::AlignHCenter);
 
-    connect(Command1, &QPushButton::clicked, this, &EdytorKlawiatur::Command1_Click);
-    Form_Load();
+    connect(Command1, &QPushButton::clicked, this, &EdytorKlawiatur::zapiszZmiany);
+    wypelnij();
     czyscStatusPoZamknieciu(this, m);
 }
 
-void EdytorKlawiatur::Form_Load()
+void EdytorKlawiatur::wypelnij()
 {
     const ParametryKlawiatur p = czytajParametryKlawiatur(m.Obraz);
     for (int n : p.klawiatury)
@@ -162,7 +162,7 @@ void EdytorKlawiatur::Form_Load()
         Option1_1->setChecked(true);
 }
 
-void EdytorKlawiatur::Command1_Click()
+void EdytorKlawiatur::zapiszZmiany()
 {
     if (Komunikaty::pytanie(this, Pytanie))
         ZapiszSystem();

@@ -23,8 +23,8 @@ public:
     Module1& modul() const { return m; }
 
 private:
-    void Form_Load();
-    void Command1_Click();
+    void wypelnij();
+    void zapiszZmiany();
     void ZapiszSystem();
 
     Module1& m;

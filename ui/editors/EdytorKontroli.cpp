@@ -70,9 +70,9 @@ EdytorKontroli::EdytorKontroli(Module1& modul, QWidget* parent)
     zbuduj();
 
     m_straznicy = new DwieListy(List1, List2, Command2, Command3, this);
-    connect(Command1, &QPushButton::clicked, this, &EdytorKontroli::Command1_Click);
-    connect(Command4, &QPushButton::clicked, this, &EdytorKontroli::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &EdytorKontroli::Command5_Click);
+    connect(Command1, &QPushButton::clicked, this, &EdytorKontroli::dodajNowaKontrole);
+    connect(Command4, &QPushButton::clicked, this, &EdytorKontroli::zapiszZmiany);
+    connect(Command5, &QPushButton::clicked, this, &EdytorKontroli::usunWybranaKontrole);
 
     // Load: the defined controls are listed, none is chosen.
     for (int n : zdefiniowaneKontrole(m.Obraz)) {
@@ -213,7 +213,7 @@ void EdytorKontroli::ZapiszKontrole()
     zapiszKontrole(m.Obraz, N, u);
 }
 
-void EdytorKontroli::Command1_Click()
+void EdytorKontroli::dodajNowaKontrole()
 {
     const std::optional<int> nowy = numerNowejKontroli(wymienione());
     if (liczba >= Konfiguracja::LiczbaKontroli || !nowy) {
@@ -226,7 +226,7 @@ void EdytorKontroli::Command1_Click()
     pokazRamki(true);
 }
 
-void EdytorKontroli::Command5_Click()
+void EdytorKontroli::usunWybranaKontrole()
 {
     // Nothing is deleted while no control is chosen.
     const int indeks = Combo1->currentIndex();
@@ -247,7 +247,7 @@ void EdytorKontroli::Command5_Click()
     }
 }
 
-void EdytorKontroli::Command4_Click()
+void EdytorKontroli::zapiszZmiany()
 {
     // With no control chosen there is nothing to save.
     if (N == 0)

@@ -27,9 +27,9 @@ private:
     void NowyNrKon();
     void DispListeStraz();
     void ZapiszKontrole();
-    void Command1_Click();
-    void Command4_Click();
-    void Command5_Click();
+    void dodajNowaKontrole();
+    void zapiszZmiany();
+    void usunWybranaKontrole();
     void pokazRamki(bool tak);
     void wybierz(int indeks);
     QList<int> wymienione() const;

@@ -186,9 +186,9 @@ void EdytorLinii::zbuduj()
     connect(Combo1, &QComboBox::currentIndexChanged, this, &EdytorLinii::NowyNumerLinii);
     connect(Combo1, &QComboBox::activated, this, &EdytorLinii::NowyNumerLinii);
     connect(Combo8, &QComboBox::activated, this, &EdytorLinii::NowyTypLinii);
-    connect(Command2, &QPushButton::clicked, this, &EdytorLinii::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &EdytorLinii::Command3_Click);
-    connect(Command5, &QPushButton::clicked, this, &EdytorLinii::Command5_Click);
+    connect(Command2, &QPushButton::clicked, this, &EdytorLinii::dodajNazwe);
+    connect(Command3, &QPushButton::clicked, this, &EdytorLinii::usunNazwe);
+    connect(Command5, &QPushButton::clicked, this, &EdytorLinii::zapiszZmiany);
 }
 
 void EdytorLinii::wypelnij()
@@ -294,7 +294,7 @@ void EdytorLinii::ZapiszLinie()
     m.zglosKonfiguracje();
 }
 
-void EdytorLinii::Command2_Click()
+void EdytorLinii::dodajNazwe()
 {
     const WynikNazwy w = dodajNazweNietypowa(m_nazwy, Combo2->currentText());
     if (w.rodzaj == WynikNazwy::Dopisana) {
@@ -306,7 +306,7 @@ void EdytorLinii::Command2_Click()
     Komunikaty::info(this, w.komunikat());
 }
 
-void EdytorLinii::Command3_Click()
+void EdytorLinii::usunNazwe()
 {
     const WynikNazwy w = usunNazweNietypowa(m_nazwy, Combo2->currentText());
     if (w.rodzaj == WynikNazwy::Usunieta) {
@@ -317,7 +317,7 @@ void EdytorLinii::Command3_Click()
     Komunikaty::info(this, w.komunikat());
 }
 
-void EdytorLinii::Command5_Click()
+void EdytorLinii::zapiszZmiany()
 {
     const QString nazwa = Combo2->currentText();
     if (pozycjaNazwy(m_nazwy, nazwa) < 0) {

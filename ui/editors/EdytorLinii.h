@@ -39,9 +39,9 @@ private:
     void DispWar();
     void DispListe();
     void ZapiszLinie();
-    void Command2_Click();
-    void Command3_Click();
-    void Command5_Click();
+    void dodajNazwe();
+    void usunNazwe();
+    void zapiszZmiany();
     ParametryLinii zBoksow() const;
 
     Module1& m;

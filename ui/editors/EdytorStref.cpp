@@ -80,7 +80,7 @@ EdytorStref::EdytorStref(Module1& modul, QWidget* parent) : QWidget(parent, Qt::
     for (int z = 1; z <= Konfiguracja::LiczbaStref; ++z)
         Combo1->addItem(DwieListy::dwieCyfry(z));
     connect(Combo1, &QComboBox::currentIndexChanged, this, &EdytorStref::NowyNumerStrefy);
-    connect(Command5, &QPushButton::clicked, this, &EdytorStref::Command5_Click);
+    connect(Command5, &QPushButton::clicked, this, &EdytorStref::zapiszZmiany);
     Combo1->setCurrentIndex(0);
     NowyNumerStrefy();
 
@@ -103,7 +103,7 @@ void EdytorStref::DispListeStref()
     m_listy->wypelnij(wszystkie, [&](int k) { return zaleznosci.zalezne.contains(k); });
 }
 
-void EdytorStref::Command5_Click()
+void EdytorStref::zapiszZmiany()
 {
     if (!Komunikaty::pytanie(this, Pytanie))
         return;

@@ -24,7 +24,7 @@ public:
 private:
     void NowyNumerStrefy();
     void DispListeStref();
-    void Command5_Click();
+    void zapiszZmiany();
 
     Module1& m;
     int Z = 1;

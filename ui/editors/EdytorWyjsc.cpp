@@ -77,7 +77,7 @@ EdytorWyjsc::EdytorWyjsc(Module1& modul, QWidget* parent) : QWidget(parent, Qt::
     m_zdarzenia = new DwieListy(List1, List2, Command1, Command2, this);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &EdytorWyjsc::NowyOCPk);
     connect(Combo1, &QComboBox::activated, this, &EdytorWyjsc::NowyOCPk);
-    connect(Command3, &QPushButton::clicked, this, &EdytorWyjsc::Command3_Click);
+    connect(Command3, &QPushButton::clicked, this, &EdytorWyjsc::zapiszZmiany);
 
     // Load: every opening starts on OC-01.
     {
@@ -201,7 +201,7 @@ void EdytorWyjsc::ZapiszWyj()
     zapiszWyjscie(m.Obraz, *m_wyjscie, u);
 }
 
-void EdytorWyjsc::Command3_Click()
+void EdytorWyjsc::zapiszZmiany()
 {
     if (Komunikaty::pytanie(this, Pytanie))
         ZapiszWyj();

@@ -30,7 +30,7 @@ private:
     void zbuduj();
     void NowyOCPk();
     void ZapiszWyj();
-    void Command3_Click();
+    void zapiszZmiany();
     QString tekstZdarzenia(int e) const;
 
     Module1& m;

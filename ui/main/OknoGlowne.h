@@ -57,33 +57,33 @@ public:
 
 public slots:
     // Menu "&Konfiguracja"
-    void mnuKonfLog_Click();
-    void mnuKonfWyUZYT_Click();
-    void mnuKonfWyINST_Click();
-    void mnuKonfPobierz_Click();
-    void mnuKonfPrzekaz_Click();
-    void mnuKonfCzytaj_Click();
-    void mnuKonfZapisz_Click();
-    void mnuKonfDruk_Click();
-    void mnuKonfKoniec_Click();
+    void zaloguj();
+    void wylogujUzytkownika();
+    void wylogujInstalatora();
+    void pobierzKonfiguracje();
+    void przekazKonfiguracje();
+    void czytajKonfiguracjeZPliku();
+    void zapiszKonfiguracjeDoPliku();
+    void drukujKonfiguracje();
+    void zakoncz();
     // "On&Line"
-    void mnuOn_Click();
+    void przelaczOnLine();
     // Menu "&Program": the editors
-    void mnuProgLinie_Click();
-    void mnuProgWyj_Click();
-    void mnuProgStrefy_Click();
-    void mnuProgKont_Click();
-    void mnuProgAuto_Click();
-    void mnuProgSys_Click();
+    void edytujLinie();
+    void edytujWyjscia();
+    void edytujStrefy();
+    void edytujKontrole();
+    void edytujAutoUzbrajanie();
+    void edytujKlawiatury();
     // Menu "&Historia"
-    void mnuHistAla_Click();
-    void mnuHistZda_Click();
+    void pokazArchiwumAlarmow();
+    void pokazArchiwumZdarzen();
     // Menu "P&omoc"
-    void mnuPomOPr_Click();
+    void pokazOProgramie();
     // Toolbar button 1..9: the command of its menu item; other numbers do nothing.
-    void Toolbar1_ButtonClick(int numer);
+    void wykonajPrzyciskPaska(int numer);
     // Port choice confirmed.
-    void Command5_Click();
+    void potwierdzPort();
 
 protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;

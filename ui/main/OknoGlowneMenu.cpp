@@ -50,56 +50,56 @@ void OknoGlowne::utworzMenu()
     QMenu* konf = nowyMenu(pasek, "mnuKonf", QStringLiteral("&Konfiguracja"));
     m_akcje[int(Element::mnuKonf)] = konf->menuAction();
     m_akcje[int(Element::mnuKonfLog)] =
-        pozycja(konf, "mnuKonfLog", QStringLiteral("Za&loguj się"), &OknoGlowne::mnuKonfLog_Click);
+        pozycja(konf, "mnuKonfLog", QStringLiteral("Za&loguj się"), &OknoGlowne::zaloguj);
     m_akcje[int(Element::mnuKonfWyUZYT)] =
         pozycja(konf, "mnuKonfWyUZYT", QStringLiteral("Wyloguj &Użytkownika"),
-                &OknoGlowne::mnuKonfWyUZYT_Click);
+                &OknoGlowne::wylogujUzytkownika);
     m_akcje[int(Element::mnuKonfWyINST)] =
         pozycja(konf, "mnuKonfWyINST", QStringLiteral("Wyloguj &Instalatora"),
-                &OknoGlowne::mnuKonfWyINST_Click);
+                &OknoGlowne::wylogujInstalatora);
     kreska(konf, "mnuKonfKreska1");
     m_akcje[int(Element::mnuKonfPobierz)] =
         pozycja(konf, "mnuKonfPobierz", QStringLiteral("Pobierz &z cenralki"),
-                &OknoGlowne::mnuKonfPobierz_Click);
+                &OknoGlowne::pobierzKonfiguracje);
     m_akcje[int(Element::mnuKonfPrzekaz)] =
         pozycja(konf, "mnuKonfPrzekaz", QStringLiteral("Przekaż do &centralki"),
-                &OknoGlowne::mnuKonfPrzekaz_Click);
+                &OknoGlowne::przekazKonfiguracje);
     kreska(konf, "mnuKonfKreska2");
-    m_akcje[int(Element::mnuKonfCzytaj)] = pozycja(
-        konf, "mnuKonfCzytaj", QStringLiteral("&Czytaj z pliku"), &OknoGlowne::mnuKonfCzytaj_Click);
+    m_akcje[int(Element::mnuKonfCzytaj)] =
+        pozycja(konf, "mnuKonfCzytaj", QStringLiteral("&Czytaj z pliku"),
+                &OknoGlowne::czytajKonfiguracjeZPliku);
     m_akcje[int(Element::mnuKonfZapisz)] =
         pozycja(konf, "mnuKonfZapisz", QStringLiteral("Z&apisz do pliku"),
-                &OknoGlowne::mnuKonfZapisz_Click);
+                &OknoGlowne::zapiszKonfiguracjeDoPliku);
     kreska(konf, "mnuKonfKreska3");
     m_akcje[int(Element::mnuKonfDruk)] =
-        pozycja(konf, "mnuKonfDruk", QStringLiteral("&Drukuj"), &OknoGlowne::mnuKonfDruk_Click);
+        pozycja(konf, "mnuKonfDruk", QStringLiteral("&Drukuj"), &OknoGlowne::drukujKonfiguracje);
     kreska(konf, "mnuKonfKreska4");
     m_akcje[int(Element::mnuKonfKoniec)] =
-        pozycja(konf, "mnuKonfKoniec", QStringLiteral("K&oniec"), &OknoGlowne::mnuKonfKoniec_Click);
+        pozycja(konf, "mnuKonfKoniec", QStringLiteral("K&oniec"), &OknoGlowne::zakoncz);
 
     // "On&Line" is a command of its own on the menu bar, not a menu.
     m_akcje[int(Element::mnuOn)] =
-        pozycja(pasek, "mnuOn", QStringLiteral("On&Line"), &OknoGlowne::mnuOn_Click);
+        pozycja(pasek, "mnuOn", QStringLiteral("On&Line"), &OknoGlowne::przelaczOnLine);
 
     QMenu* prog = nowyMenu(pasek, "mnuProg", QStringLiteral("&Program"));
     m_akcje[int(Element::mnuProg)] = prog->menuAction();
-    pozycja(prog, "mnuProgLinie", QStringLiteral("&Linie"), &OknoGlowne::mnuProgLinie_Click);
-    pozycja(prog, "mnuProgWyj", QStringLiteral("&Wyjścia"), &OknoGlowne::mnuProgWyj_Click);
-    pozycja(prog, "mnuProgStrefy", QStringLiteral("&Strefy"), &OknoGlowne::mnuProgStrefy_Click);
-    pozycja(prog, "mnuProgKont", QStringLiteral("&Kontrola Straż."),
-            &OknoGlowne::mnuProgKont_Click);
+    pozycja(prog, "mnuProgLinie", QStringLiteral("&Linie"), &OknoGlowne::edytujLinie);
+    pozycja(prog, "mnuProgWyj", QStringLiteral("&Wyjścia"), &OknoGlowne::edytujWyjscia);
+    pozycja(prog, "mnuProgStrefy", QStringLiteral("&Strefy"), &OknoGlowne::edytujStrefy);
+    pozycja(prog, "mnuProgKont", QStringLiteral("&Kontrola Straż."), &OknoGlowne::edytujKontrole);
     pozycja(prog, "mnuProgAuto", QStringLiteral("&Autom. Uzbrajanie"),
-            &OknoGlowne::mnuProgAuto_Click);
-    pozycja(prog, "mnuProgSys", QStringLiteral("Klawia&tury"), &OknoGlowne::mnuProgSys_Click);
+            &OknoGlowne::edytujAutoUzbrajanie);
+    pozycja(prog, "mnuProgSys", QStringLiteral("Klawia&tury"), &OknoGlowne::edytujKlawiatury);
 
     QMenu* hist = nowyMenu(pasek, "mnuHist", QStringLiteral("&Historia"));
     m_akcje[int(Element::mnuHist)] = hist->menuAction();
-    pozycja(hist, "mnuHistAla", QStringLiteral("&Alarmy"), &OknoGlowne::mnuHistAla_Click);
-    pozycja(hist, "mnuHistZda", QStringLiteral("&Zdarzenia"), &OknoGlowne::mnuHistZda_Click);
+    pozycja(hist, "mnuHistAla", QStringLiteral("&Alarmy"), &OknoGlowne::pokazArchiwumAlarmow);
+    pozycja(hist, "mnuHistZda", QStringLiteral("&Zdarzenia"), &OknoGlowne::pokazArchiwumZdarzen);
 
     QMenu* pom = nowyMenu(pasek, "mnuPom", QStringLiteral("P&omoc"));
     m_akcje[int(Element::mnuPom)] = pom->menuAction();
-    pozycja(pom, "mnuPomOPr", QStringLiteral("&O programie"), &OknoGlowne::mnuPomOPr_Click);
+    pozycja(pom, "mnuPomOPr", QStringLiteral("&O programie"), &OknoGlowne::pokazOProgramie);
 }
 
 void OknoGlowne::utworzPasekNarzedzi()
@@ -127,7 +127,7 @@ void OknoGlowne::utworzPasekNarzedzi()
         a->setObjectName(QStringLiteral("Przycisk%1").arg(n));
         a->setToolTip(QString::fromUtf8(podpowiedzi[n - 1]));
         pasek->addAction(a);
-        connect(a, &QAction::triggered, this, [this, n] { Toolbar1_ButtonClick(n); });
+        connect(a, &QAction::triggered, this, [this, n] { wykonajPrzyciskPaska(n); });
         m_akcje[int(przycisk(n))] = a;
         // Two gaps group the buttons: file and panel transfers, print, the live view.
         if (n == 5 || n == 6)

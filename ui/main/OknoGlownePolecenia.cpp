@@ -37,7 +37,7 @@ bool dozwolone(QWidget* okno, const std::optional<QString>& odmowa)
 }
 } // namespace
 
-void OknoGlowne::mnuKonfLog_Click()
+void OknoGlowne::zaloguj()
 {
     if (!dozwolone(this, sprawdzPolaczenie(m)))
         return;
@@ -55,12 +55,12 @@ void OknoGlowne::mnuKonfLog_Click()
                                            : tekst::LogowanieUzytkownika);
 }
 
-void OknoGlowne::mnuKonfWyUZYT_Click()
+void OknoGlowne::wylogujUzytkownika()
 {
     m_logowanie.wylogujUzytkownika();
 }
 
-void OknoGlowne::mnuKonfWyINST_Click()
+void OknoGlowne::wylogujInstalatora()
 {
     m_logowanie.wylogujInstalatora();
 }
@@ -78,7 +78,7 @@ void OknoGlowne::pokazPostep(const QString& etykieta)
     m_oknoPostepu->raise();
 }
 
-void OknoGlowne::mnuKonfPobierz_Click()
+void OknoGlowne::pobierzKonfiguracje()
 {
     if (!dozwolone(this, sprawdzInstalatora(m)))
         return;
@@ -88,7 +88,7 @@ void OknoGlowne::mnuKonfPobierz_Click()
     pokazPostep(tekst::EtykietaPobierania);
 }
 
-void OknoGlowne::mnuKonfPrzekaz_Click()
+void OknoGlowne::przekazKonfiguracje()
 {
     if (!dozwolone(this, sprawdzInstalatora(m)))
         return;
@@ -100,31 +100,31 @@ void OknoGlowne::mnuKonfPrzekaz_Click()
     pokazPostep(tekst::EtykietaPrzesylania);
 }
 
-void OknoGlowne::mnuKonfCzytaj_Click()
+void OknoGlowne::czytajKonfiguracjeZPliku()
 {
     Klepsydra klepsydra;
     pokazOknoPliku(m, TrybPliku::Czytaj, this);
 }
 
-void OknoGlowne::mnuKonfZapisz_Click()
+void OknoGlowne::zapiszKonfiguracjeDoPliku()
 {
     Klepsydra klepsydra;
     pokazOknoPliku(m, TrybPliku::Zapisz, this);
 }
 
-void OknoGlowne::mnuKonfDruk_Click()
+void OknoGlowne::drukujKonfiguracje()
 {
     Klepsydra klepsydra;
     pokazOknoWydrukuKonfiguracji(m, this);
 }
 
-void OknoGlowne::mnuKonfKoniec_Click()
+void OknoGlowne::zakoncz()
 {
     // At once, without questions; the port is closed as the window goes.
     QCoreApplication::quit();
 }
 
-void OknoGlowne::mnuOn_Click()
+void OknoGlowne::przelaczOnLine()
 {
     m.ustawOnLine(!m.onLine());
 }
@@ -134,7 +134,7 @@ bool OknoGlowne::bramkaEdytorow()
     return dozwolone(this, sprawdzKonfiguracje(m));
 }
 
-void OknoGlowne::mnuProgLinie_Click()
+void OknoGlowne::edytujLinie()
 {
     if (!bramkaEdytorow())
         return;
@@ -142,7 +142,7 @@ void OknoGlowne::mnuProgLinie_Click()
     pokazEdytorLinii(m, this);
 }
 
-void OknoGlowne::mnuProgWyj_Click()
+void OknoGlowne::edytujWyjscia()
 {
     if (!bramkaEdytorow())
         return;
@@ -150,7 +150,7 @@ void OknoGlowne::mnuProgWyj_Click()
     pokazEdytorWyjsc(m, this);
 }
 
-void OknoGlowne::mnuProgStrefy_Click()
+void OknoGlowne::edytujStrefy()
 {
     if (!bramkaEdytorow())
         return;
@@ -158,7 +158,7 @@ void OknoGlowne::mnuProgStrefy_Click()
     pokazEdytorStref(m, this);
 }
 
-void OknoGlowne::mnuProgKont_Click()
+void OknoGlowne::edytujKontrole()
 {
     if (!bramkaEdytorow())
         return;
@@ -166,7 +166,7 @@ void OknoGlowne::mnuProgKont_Click()
     pokazEdytorKontroli(m, this);
 }
 
-void OknoGlowne::mnuProgAuto_Click()
+void OknoGlowne::edytujAutoUzbrajanie()
 {
     if (!bramkaEdytorow())
         return;
@@ -174,7 +174,7 @@ void OknoGlowne::mnuProgAuto_Click()
     pokazEdytorAutoUzbrajania(m, this);
 }
 
-void OknoGlowne::mnuProgSys_Click()
+void OknoGlowne::edytujKlawiatury()
 {
     if (!bramkaEdytorow())
         return;
@@ -182,7 +182,7 @@ void OknoGlowne::mnuProgSys_Click()
     pokazEdytorKlawiatur(m, this);
 }
 
-void OknoGlowne::mnuHistAla_Click()
+void OknoGlowne::pokazArchiwumAlarmow()
 {
     m.ustawStatus(tekst::HistoriaAlarmow);
     if (!dozwolone(this, sprawdzUzytkownika(m)))
@@ -191,7 +191,7 @@ void OknoGlowne::mnuHistAla_Click()
     pokazOknoArchiwum(m, m_pobieranieArchiwum, m_przesylanie, true, this);
 }
 
-void OknoGlowne::mnuHistZda_Click()
+void OknoGlowne::pokazArchiwumZdarzen()
 {
     m.ustawStatus(tekst::HistoriaZdarzen);
     if (!dozwolone(this, sprawdzUzytkownika(m)))
@@ -200,7 +200,7 @@ void OknoGlowne::mnuHistZda_Click()
     pokazOknoArchiwum(m, m_pobieranieArchiwum, m_przesylanie, false, this);
 }
 
-void OknoGlowne::mnuPomOPr_Click()
+void OknoGlowne::pokazOProgramie()
 {
     // One About window at a time; a second request brings it forward.
     if (!m_oknoOProgramie) {
@@ -212,35 +212,35 @@ void OknoGlowne::mnuPomOPr_Click()
     m_oknoOProgramie->activateWindow();
 }
 
-void OknoGlowne::Toolbar1_ButtonClick(int numer)
+void OknoGlowne::wykonajPrzyciskPaska(int numer)
 {
     switch (numer) {
     case 1:
-        mnuKonfLog_Click();
+        zaloguj();
         break;
     case 2:
-        mnuKonfCzytaj_Click();
+        czytajKonfiguracjeZPliku();
         break;
     case 3:
-        mnuKonfZapisz_Click();
+        zapiszKonfiguracjeDoPliku();
         break;
     case 4:
-        mnuKonfPobierz_Click();
+        pobierzKonfiguracje();
         break;
     case 5:
-        mnuKonfPrzekaz_Click();
+        przekazKonfiguracje();
         break;
     case 6:
-        mnuKonfDruk_Click();
+        drukujKonfiguracje();
         break;
     case 7:
-        mnuOn_Click();
+        przelaczOnLine();
         break;
     case 8:
-        mnuHistAla_Click();
+        pokazArchiwumAlarmow();
         break;
     case 9:
-        mnuHistZda_Click();
+        pokazArchiwumZdarzen();
         break;
     default:
         break;

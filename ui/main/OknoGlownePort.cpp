@@ -67,7 +67,7 @@ void OknoGlowne::utworzRamkePortu()
     ok->setObjectName(QStringLiteral("Command5"));
     ok->setToolTip(QStringLiteral("Zatwierdzenie wyboru portu komputera."));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &OknoGlowne::Command5_Click);
+    connect(ok, &QPushButton::clicked, this, &OknoGlowne::potwierdzPort);
 
     auto* uklad = new QGridLayout(m_frame7);
     uklad->addWidget(m_opcje[0], 0, 0, 1, 2);
@@ -93,7 +93,7 @@ bool OknoGlowne::eventFilter(QObject* obiekt, QEvent* zdarzenie)
     return QMainWindow::eventFilter(obiekt, zdarzenie);
 }
 
-void OknoGlowne::Command5_Click()
+void OknoGlowne::potwierdzPort()
 {
     const int numer = numerPortu(m.WybranyPort);
     bool otwarty = false;

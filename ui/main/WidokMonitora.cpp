@@ -62,9 +62,9 @@ WidokMonitora::WidokMonitora(Module1& modul, ZdarzeniaCentrali& zdarzenia, Lampk
     connect(&m_lampki, &LampkiStanu::odswiezone, this, &WidokMonitora::pokazLampki);
 
     connect(kontrolka<QPushButton>(okno, QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &WidokMonitora::Command1_Click);
+            &WidokMonitora::wyczyscRejestr);
     connect(kontrolka<QPushButton>(okno, QStringLiteral("Command10")), &QPushButton::clicked, this,
-            &WidokMonitora::Command10_Click);
+            &WidokMonitora::drukujRejestr);
 }
 
 QColor WidokMonitora::kolor(KolorLampki k)
@@ -126,12 +126,12 @@ void WidokMonitora::tekstZmieniony()
     m_zdarzenia.rejestr().ustawTekst(m_text5->toPlainText());
 }
 
-void WidokMonitora::Command1_Click()
+void WidokMonitora::wyczyscRejestr()
 {
     m_zdarzenia.rejestr().wyczysc();
 }
 
-void WidokMonitora::Command10_Click()
+void WidokMonitora::drukujRejestr()
 {
     Drukarka::drukuj(wydrukRejestru(m_zdarzenia.rejestr().tekst(), m_zegar()), m_okno,
                      QStringLiteral("Rejestr"));

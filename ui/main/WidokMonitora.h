@@ -32,8 +32,8 @@ public:
     // The computer's clock for the register printout; tests set a fixed one.
     void ustawZegarKomputera(std::function<QDateTime()> zegar) { m_zegar = std::move(zegar); }
 
-    void Command1_Click();  // "Wyczyść rejestr"
-    void Command10_Click(); // "Drukuj rejestr"
+    void wyczyscRejestr(); // "Wyczyść rejestr"
+    void drukujRejestr();  // "Drukuj rejestr"
 
 protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;

@@ -52,7 +52,7 @@ OknoWydrukuKonfiguracji::OknoWydrukuKonfiguracji(Module1& modul, QWidget* parent
     Command2 = new QPushButton(QStringLiteral("ANULUJ"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setToolTip(QStringLiteral("Porzuć drukowanie"));
-    connect(Command1, &QPushButton::clicked, this, &OknoWydrukuKonfiguracji::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &OknoWydrukuKonfiguracji::drukujIZamknij);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
 
     auto* przyciski = new QHBoxLayout;
@@ -71,7 +71,7 @@ WyborSekcji OknoWydrukuKonfiguracji::wybraneSekcje() const
     return w;
 }
 
-void OknoWydrukuKonfiguracji::Command1_Click()
+void OknoWydrukuKonfiguracji::drukujIZamknij()
 {
     DrukujKonfiguracje();
     close();

@@ -26,7 +26,7 @@ public:
     WyborSekcji wybraneSekcje() const;
 
 private:
-    void Command1_Click();
+    void drukujIZamknij();
     void DrukujKonfiguracje();
 
     Module1& m;
