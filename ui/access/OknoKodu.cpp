@@ -36,58 +36,58 @@ OknoKodu::OknoKodu(Logowanie& l, const Przesylanie& p, QWidget* parent)
     setWindowTitle(QStringLiteral("Wprowadzanie kodów"));
 
     auto* etykieta = new QLabel(QStringLiteral("Wprowadź kod:"), this);
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
+    m_kod = new QLineEdit(this);
+    m_kod->setObjectName(QStringLiteral("Text1"));
     auto* styl = new StylGwiazdek;
-    styl->setParent(Text1);
-    Text1->setStyle(styl);
-    Text1->setEchoMode(QLineEdit::Password);
-    Text1->setMaxLength(32);
-    Text1->setToolTip(QStringLiteral(
+    styl->setParent(m_kod);
+    m_kod->setStyle(styl);
+    m_kod->setEchoMode(QLineEdit::Password);
+    m_kod->setMaxLength(32);
+    m_kod->setToolTip(QStringLiteral(
         "Okno do wprowadzenia kodu najpierw użytkownika lub nadzorcy, a później instalatora. Po "
         "wprowadzeniu kodu proszę nacisnąć OK lub Enter."));
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setReadOnly(true);
-    Text2->setFocusPolicy(Qt::NoFocus);
-    auto* Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setToolTip(QStringLiteral("Zatwierdzenie kodu wprowadzonego w oknie obok."));
+    m_komunikat = new QLineEdit(this);
+    m_komunikat->setObjectName(QStringLiteral("Text2"));
+    m_komunikat->setReadOnly(true);
+    m_komunikat->setFocusPolicy(Qt::NoFocus);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setToolTip(QStringLiteral("Zatwierdzenie kodu wprowadzonego w oknie obok."));
 
     auto* uklad = new QGridLayout(this);
     uklad->addWidget(etykieta, 0, 0);
-    uklad->addWidget(Text1, 0, 1);
-    uklad->addWidget(Command1, 0, 2);
-    uklad->addWidget(Text2, 1, 0, 1, 3);
+    uklad->addWidget(m_kod, 0, 1);
+    uklad->addWidget(ok, 0, 2);
+    uklad->addWidget(m_komunikat, 1, 0, 1, 3);
 
-    connect(Command1, &QPushButton::clicked, this, &OknoKodu::zatwierdz);
-    connect(Text1, &QLineEdit::returnPressed, this, &OknoKodu::zatwierdz);
-    connect(&logowanie, &Logowanie::komunikatZmieniony, Text2, &QLineEdit::setText);
+    connect(ok, &QPushButton::clicked, this, &OknoKodu::zatwierdz);
+    connect(m_kod, &QLineEdit::returnPressed, this, &OknoKodu::zatwierdz);
+    connect(&logowanie, &Logowanie::komunikatZmieniony, m_komunikat, &QLineEdit::setText);
     connect(&logowanie, &Logowanie::wyczyscKod, this, [this] {
-        Text1->clear();
-        Text1->setFocus();
+        m_kod->clear();
+        m_kod->setFocus();
     });
     connect(&logowanie, &Logowanie::zamknijOkno, this, &QWidget::close);
 
-    Text2->setText(logowanie.komunikat());
+    m_komunikat->setText(logowanie.komunikat());
     logowanie.oknoOtwarte();
 }
 
 void OknoKodu::zatwierdz()
 {
-    const QString kod = Text1->text();
+    const QString kod = m_kod->text();
     if (!potwierdzPrzerwaniePrzesylania(przesylanie, this)) {
-        Text1->clear();
+        m_kod->clear();
         return;
     }
     logowanie.zatwierdzKod(kod);
     // The code has been packed for the panel; the box keeps no copy of it.
-    Text1->clear();
+    m_kod->clear();
 }
 
 void OknoKodu::closeEvent(QCloseEvent* e)
 {
-    Text1->clear();
+    m_kod->clear();
     logowanie.oknoZamkniete();
     QWidget::closeEvent(e);
 }

@@ -25,8 +25,8 @@ private:
 
     Logowanie& logowanie;
     const Przesylanie& przesylanie;
-    QLineEdit* Text1;
-    QLineEdit* Text2;
+    QLineEdit* m_kod;
+    QLineEdit* m_komunikat;
 };
 
 } // namespace zr05

@@ -15,26 +15,26 @@ OknoPostepu::OknoPostepu(Przesylanie& przesylanie, QWidget* parent) : QWidget(pa
     setWindowTitle(QStringLiteral("Przesyłanie danych z/do centralki"));
     setMinimumWidth(360);
 
-    Label1 = new QLabel(tekst::EtykietaPobierania, this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setToolTip(QStringLiteral("Zaawansowanie przesyłania danych"));
-    ProgressBar1->setValue(int(przesylanie.postep()));
+    m_etykieta = new QLabel(tekst::EtykietaPobierania, this);
+    m_etykieta->setObjectName(QStringLiteral("Label1"));
+    m_pasekPostepu = new QProgressBar(this);
+    m_pasekPostepu->setObjectName(QStringLiteral("ProgressBar1"));
+    m_pasekPostepu->setRange(0, 100);
+    m_pasekPostepu->setToolTip(QStringLiteral("Zaawansowanie przesyłania danych"));
+    m_pasekPostepu->setValue(int(przesylanie.postep()));
 
     auto* uklad = new QVBoxLayout(this);
-    uklad->addWidget(Label1);
-    uklad->addWidget(ProgressBar1);
+    uklad->addWidget(m_etykieta);
+    uklad->addWidget(m_pasekPostepu);
 
     connect(&przesylanie, &Przesylanie::postepZmieniony, this,
-            [this](double p) { ProgressBar1->setValue(int(p)); });
+            [this](double p) { m_pasekPostepu->setValue(int(p)); });
     connect(&przesylanie, &Przesylanie::zakonczone, this, &QWidget::close);
 }
 
 void OknoPostepu::ustawEtykiete(const QString& tekst)
 {
-    Label1->setText(tekst);
+    m_etykieta->setText(tekst);
 }
 
 } // namespace zr05

@@ -20,8 +20,8 @@ public:
     void ustawEtykiete(const QString& tekst);
 
 private:
-    QLabel* Label1;
-    QProgressBar* ProgressBar1;
+    QLabel* m_etykieta;
+    QProgressBar* m_pasekPostepu;
 };
 
 } // namespace zr05

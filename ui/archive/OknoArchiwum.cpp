@@ -59,96 +59,98 @@ OknoArchiwum::OknoArchiwum(Module1& modul, PobieranieArchiwum& pobieranie,
     setWindowTitle(QStringLiteral("Archiwum zdarzeń i alarmów"));
     czyscStatusPoZamknieciu(this, m);
 
-    auto* Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    auto* Label5 = new QLabel(QStringLiteral("Archiwum:"), Frame1);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    Option1[0] = new QRadioButton(QStringLiteral("Zdarzeń"), Frame1);
-    Option1[0]->setObjectName(QStringLiteral("Option1_0"));
-    Option1[1] = new QRadioButton(QStringLiteral("Alarmów"), Frame1);
-    Option1[1]->setObjectName(QStringLiteral("Option1_1"));
+    auto* ramkaRodzaju = new QGroupBox(this);
+    ramkaRodzaju->setObjectName(QStringLiteral("Frame1"));
+    auto* napisArchiwum = new QLabel(QStringLiteral("Archiwum:"), ramkaRodzaju);
+    napisArchiwum->setObjectName(QStringLiteral("Label5"));
+    m_rodzajArchiwum[0] = new QRadioButton(QStringLiteral("Zdarzeń"), ramkaRodzaju);
+    m_rodzajArchiwum[0]->setObjectName(QStringLiteral("Option1_0"));
+    m_rodzajArchiwum[1] = new QRadioButton(QStringLiteral("Alarmów"), ramkaRodzaju);
+    m_rodzajArchiwum[1]->setObjectName(QStringLiteral("Option1_1"));
     auto* grupa = new QButtonGroup(this);
-    grupa->addButton(Option1[0], 0);
-    grupa->addButton(Option1[1], 1);
-    auto* ukladOpcji = new QHBoxLayout(Frame1);
-    ukladOpcji->addWidget(Label5);
-    ukladOpcji->addWidget(Option1[0]);
-    ukladOpcji->addWidget(Option1[1]);
+    grupa->addButton(m_rodzajArchiwum[0], 0);
+    grupa->addButton(m_rodzajArchiwum[1], 1);
+    auto* ukladOpcji = new QHBoxLayout(ramkaRodzaju);
+    ukladOpcji->addWidget(napisArchiwum);
+    ukladOpcji->addWidget(m_rodzajArchiwum[0]);
+    ukladOpcji->addWidget(m_rodzajArchiwum[1]);
     pokazOpcje(pobieranie.alarmy());
-    connect(Option1[1], &QRadioButton::toggled, this, [this](bool alarmy) {
+    connect(m_rodzajArchiwum[1], &QRadioButton::toggled, this, [this](bool alarmy) {
         if (m_pobieranie)
             m_pobieranie->ustawAlarmy(alarmy);
     });
     connect(&pobieranie, &PobieranieArchiwum::alarmyZmienione, this, &OknoArchiwum::pokazOpcje);
 
-    QWidget* Frame3 = utworzRamkeCzasu(
+    QWidget* ramkaOd = utworzRamkeCzasu(
         QStringLiteral("Frame3"), QStringLiteral("Od:"),
-        QStringLiteral("Od kiedy ma być pobierane, wyświetlane lub drukowane archiwum"), Combo1,
+        QStringLiteral("Od kiedy ma być pobierane, wyświetlane lub drukowane archiwum"), m_polaOd,
         nullptr);
-    QWidget* Frame4 = utworzRamkeCzasu(
+    QWidget* ramkaDo = utworzRamkeCzasu(
         QStringLiteral("Frame4"), QStringLiteral("Do:"),
-        QStringLiteral("Do kiedy ma być pobierane, wyświetlane lub drukowane archiwum"), Combo2,
+        QStringLiteral("Do kiedy ma być pobierane, wyświetlane lub drukowane archiwum"), m_polaDo,
         &teraz);
     for (int i = 0; i < 5; ++i) {
-        Combo1[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
-        Combo2[i]->setObjectName(QStringLiteral("Combo2_%1").arg(i));
+        m_polaOd[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
+        m_polaDo[i]->setObjectName(QStringLiteral("Combo2_%1").arg(i));
     }
 
-    auto* Frame5 = new QGroupBox(QStringLiteral("Pobieranie archiwum z centralki:"), this);
-    Frame5->setObjectName(QStringLiteral("Frame5"));
-    auto* Command1 = przycisk(
-        QStringLiteral("Command1"), QStringLiteral("Pobierz"),
-        QStringLiteral("Pobierz z centrali archiwum  zdarzeń lub alarmó od dnia do dnia."), Frame5);
-    auto* Label4 = new QLabel(QStringLiteral("Pobrano:"), Frame5);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Text2 = new QLineEdit(Frame5);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setReadOnly(true);
-    Text2->setToolTip(QStringLiteral("Ilość pobranych z centralki zdarzeń lub alarmów"));
-    Text2->setText(pobieranie.licznik());
-    connect(&pobieranie, &PobieranieArchiwum::licznikZmieniony, Text2, &QLineEdit::setText);
-    auto* Command4 = przycisk(QStringLiteral("Command4"), QStringLiteral("Przerwij"),
-                              QStringLiteral("Przerwij pobieranie archiwum z centralki"), Frame5);
-    auto* ukladPobierania = new QHBoxLayout(Frame5);
-    ukladPobierania->addWidget(Command1);
-    ukladPobierania->addWidget(Label4);
-    ukladPobierania->addWidget(Text2);
-    ukladPobierania->addWidget(Command4);
+    auto* ramkaPobierania = new QGroupBox(QStringLiteral("Pobieranie archiwum z centralki:"), this);
+    ramkaPobierania->setObjectName(QStringLiteral("Frame5"));
+    auto* przyciskPobierz =
+        przycisk(QStringLiteral("Command1"), QStringLiteral("Pobierz"),
+                 QStringLiteral("Pobierz z centrali archiwum  zdarzeń lub alarmó od dnia do dnia."),
+                 ramkaPobierania);
+    auto* napisPobrano = new QLabel(QStringLiteral("Pobrano:"), ramkaPobierania);
+    napisPobrano->setObjectName(QStringLiteral("Label4"));
+    m_licznik = new QLineEdit(ramkaPobierania);
+    m_licznik->setObjectName(QStringLiteral("Text2"));
+    m_licznik->setReadOnly(true);
+    m_licznik->setToolTip(QStringLiteral("Ilość pobranych z centralki zdarzeń lub alarmów"));
+    m_licznik->setText(pobieranie.licznik());
+    connect(&pobieranie, &PobieranieArchiwum::licznikZmieniony, m_licznik, &QLineEdit::setText);
+    auto* przyciskPrzerwij =
+        przycisk(QStringLiteral("Command4"), QStringLiteral("Przerwij"),
+                 QStringLiteral("Przerwij pobieranie archiwum z centralki"), ramkaPobierania);
+    auto* ukladPobierania = new QHBoxLayout(ramkaPobierania);
+    ukladPobierania->addWidget(przyciskPobierz);
+    ukladPobierania->addWidget(napisPobrano);
+    ukladPobierania->addWidget(m_licznik);
+    ukladPobierania->addWidget(przyciskPrzerwij);
 
-    auto* Command2 = przycisk(
+    auto* przyciskWyswietl = przycisk(
         QStringLiteral("Command2"), QStringLiteral("Wyświetl"),
         QStringLiteral("Wyświetl zdarzenia lub alarmy z wyspecyfikowanego przedziału czasu"), this);
-    auto* Command3 = przycisk(
+    auto* przyciskDrukuj = przycisk(
         QStringLiteral("Command3"), QStringLiteral("Drukuj"),
         QStringLiteral("Drukuj zdarzenia lub alarmy z wyspecyfikowanego przedziału czasu"), this);
 
-    auto* Frame2 = new QGroupBox(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Text1 = new QPlainTextEdit(Frame2);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    auto* ukladTekstu = new QVBoxLayout(Frame2);
-    ukladTekstu->addWidget(Text1);
+    auto* ramkaTekstu = new QGroupBox(this);
+    ramkaTekstu->setObjectName(QStringLiteral("Frame2"));
+    m_tekstArchiwum = new QPlainTextEdit(ramkaTekstu);
+    m_tekstArchiwum->setObjectName(QStringLiteral("Text1"));
+    m_tekstArchiwum->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_tekstArchiwum->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_tekstArchiwum->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* ukladTekstu = new QVBoxLayout(ramkaTekstu);
+    ukladTekstu->addWidget(m_tekstArchiwum);
 
-    connect(Command1, &QPushButton::clicked, this, &OknoArchiwum::pobierzArchiwum);
-    connect(Command2, &QPushButton::clicked, this, &OknoArchiwum::wyswietlZakres);
-    connect(Command3, &QPushButton::clicked, this, &OknoArchiwum::drukujZakres);
-    connect(Command4, &QPushButton::clicked, this, &OknoArchiwum::przerwijPobieranie);
+    connect(przyciskPobierz, &QPushButton::clicked, this, &OknoArchiwum::pobierzArchiwum);
+    connect(przyciskWyswietl, &QPushButton::clicked, this, &OknoArchiwum::wyswietlZakres);
+    connect(przyciskDrukuj, &QPushButton::clicked, this, &OknoArchiwum::drukujZakres);
+    connect(przyciskPrzerwij, &QPushButton::clicked, this, &OknoArchiwum::przerwijPobieranie);
     connect(&pobieranie, &PobieranieArchiwum::zakonczone, this, &OknoArchiwum::Wyswietl);
 
     auto* przyciski = new QHBoxLayout;
-    przyciski->addWidget(Command2);
-    przyciski->addWidget(Command3);
+    przyciski->addWidget(przyciskWyswietl);
+    przyciski->addWidget(przyciskDrukuj);
     przyciski->addStretch();
     auto* uklad = new QGridLayout(this);
-    uklad->addWidget(Frame1, 0, 0);
-    uklad->addWidget(Frame5, 0, 1);
-    uklad->addWidget(Frame3, 1, 0);
-    uklad->addWidget(Frame4, 1, 1);
+    uklad->addWidget(ramkaRodzaju, 0, 0);
+    uklad->addWidget(ramkaPobierania, 0, 1);
+    uklad->addWidget(ramkaOd, 1, 0);
+    uklad->addWidget(ramkaDo, 1, 1);
     uklad->addLayout(przyciski, 2, 0, 1, 2);
-    uklad->addWidget(Frame2, 3, 0, 1, 2);
+    uklad->addWidget(ramkaTekstu, 3, 0, 1, 2);
     uklad->setRowStretch(3, 1);
     resize(720, 480);
 }
@@ -193,7 +195,7 @@ QWidget* OknoArchiwum::utworzRamkeCzasu(const QString& nazwa, const QString& tyt
 
 void OknoArchiwum::pokazOpcje(bool alarmy)
 {
-    Option1[alarmy ? 1 : 0]->setChecked(true);
+    m_rodzajArchiwum[alarmy ? 1 : 0]->setChecked(true);
 }
 
 void OknoArchiwum::pokazAlarmy()
@@ -205,12 +207,12 @@ void OknoArchiwum::pokazAlarmy()
 
 QStringList OknoArchiwum::polaOd() const
 {
-    return teksty(Combo1);
+    return teksty(m_polaOd);
 }
 
 QStringList OknoArchiwum::polaDo() const
 {
-    return teksty(Combo2);
+    return teksty(m_polaDo);
 }
 
 void OknoArchiwum::pobierzArchiwum()
@@ -244,7 +246,7 @@ void OknoArchiwum::Wyswietl()
     QString tekst =
         linieZakresu(m, alarmy, kluczZPol(polaOd()), kluczZPol(polaDo())).join(QString());
     tekst.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Text1->setPlainText(tekst);
+    m_tekstArchiwum->setPlainText(tekst);
 }
 
 void OknoArchiwum::drukujZakres()

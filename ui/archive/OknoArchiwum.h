@@ -55,11 +55,11 @@ private:
     Module1& m;
     QPointer<PobieranieArchiwum> m_pobieranie;
     const Przesylanie* m_przesylanie;
-    std::array<QRadioButton*, 2> Option1{};
-    std::array<QComboBox*, 5> Combo1{};
-    std::array<QComboBox*, 5> Combo2{};
-    QLineEdit* Text2 = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
+    std::array<QRadioButton*, 2> m_rodzajArchiwum{};
+    std::array<QComboBox*, 5> m_polaOd{};
+    std::array<QComboBox*, 5> m_polaDo{};
+    QLineEdit* m_licznik = nullptr;
+    QPlainTextEdit* m_tekstArchiwum = nullptr;
 };
 
 // Entry point of the window, called by "&Historia" → "&Alarmy" / "&Zdarzenia" and toolbar

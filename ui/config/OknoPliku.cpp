@@ -46,75 +46,77 @@ OknoPliku::OknoPliku(Module1& modul, QWidget* parent) : QWidget(parent, Qt::Wind
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(TytulOdczytu);
 
-    auto* Frame1 = new QGroupBox(QStringLiteral("Wybór pliku:"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Drive1 = new ListaDyskow(Frame1);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setToolTip(QStringLiteral("Wybór dysku"));
-    Dir1 = new ListaKatalogow(Frame1);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setToolTip(QStringLiteral("Wybór katalogu ścieżki dostępu"));
-    File1 = new ListaPlikow(WzorPlikowKonfiguracji, Frame1);
-    File1->setObjectName(QStringLiteral("File1"));
-    File1->setToolTip(QStringLiteral("Wybór pliku do odczytu."));
+    auto* ramkaWyboru = new QGroupBox(QStringLiteral("Wybór pliku:"), this);
+    ramkaWyboru->setObjectName(QStringLiteral("Frame1"));
+    m_dyski = new ListaDyskow(ramkaWyboru);
+    m_dyski->setObjectName(QStringLiteral("Drive1"));
+    m_dyski->setToolTip(QStringLiteral("Wybór dysku"));
+    m_katalogi = new ListaKatalogow(ramkaWyboru);
+    m_katalogi->setObjectName(QStringLiteral("Dir1"));
+    m_katalogi->setToolTip(QStringLiteral("Wybór katalogu ścieżki dostępu"));
+    m_pliki = new ListaPlikow(WzorPlikowKonfiguracji, ramkaWyboru);
+    m_pliki->setObjectName(QStringLiteral("File1"));
+    m_pliki->setToolTip(QStringLiteral("Wybór pliku do odczytu."));
 
-    auto* Label1 = new QLabel(QStringLiteral("Wybrano plik:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setToolTip(QStringLiteral("Wybrany plik. W przypadku zapisu można zmieniać jego nazwę "
-                                     "pozostawiając jednak rozszerzenie .vor"));
-    Label1->setBuddy(Text1);
+    auto* napis = new QLabel(QStringLiteral("Wybrano plik:"), this);
+    napis->setObjectName(QStringLiteral("Label1"));
+    m_nazwaPliku = new QLineEdit(this);
+    m_nazwaPliku->setObjectName(QStringLiteral("Text1"));
+    m_nazwaPliku->setToolTip(
+        QStringLiteral("Wybrany plik. W przypadku zapisu można zmieniać jego nazwę "
+                       "pozostawiając jednak rozszerzenie .vor"));
+    napis->setBuddy(m_nazwaPliku);
 
-    Command1 = przycisk("Command1", QStringLiteral("&Zapisz"),
-                        QStringLiteral("Zapisanie konfiguracji w pliku o nazwie xxxxx.vor "
-                                       "(wpisanej w oknie obok) na dysku i w katalogu jak w "
-                                       "poniższych oknach."),
-                        this);
-    Command2 = przycisk("Command2", QStringLiteral("&Czytaj"),
-                        QStringLiteral("Czytaj wybrany w oknie obok plik."), this);
-    Command3 = przycisk("Command3", QStringLiteral("&OK"), QString(), this);
-    Command4 = przycisk("Command4", QStringLiteral("&Anuluj"),
-                        QStringLiteral("Anuluj odczyt/zapis konfiguracji do pliku."), this);
+    m_przyciskZapisz =
+        przycisk("Command1", QStringLiteral("&Zapisz"),
+                 QStringLiteral("Zapisanie konfiguracji w pliku o nazwie xxxxx.vor "
+                                "(wpisanej w oknie obok) na dysku i w katalogu jak w "
+                                "poniższych oknach."),
+                 this);
+    m_przyciskCzytaj = przycisk("Command2", QStringLiteral("&Czytaj"),
+                                QStringLiteral("Czytaj wybrany w oknie obok plik."), this);
+    m_przyciskOk = przycisk("Command3", QStringLiteral("&OK"), QString(), this);
+    m_przyciskAnuluj = przycisk("Command4", QStringLiteral("&Anuluj"),
+                                QStringLiteral("Anuluj odczyt/zapis konfiguracji do pliku."), this);
 
-    auto* wybor = new QGridLayout(Frame1);
-    wybor->addWidget(Drive1, 0, 0);
-    wybor->addWidget(Dir1, 1, 0);
-    wybor->addWidget(File1, 0, 1, 2, 1);
+    auto* wybor = new QGridLayout(ramkaWyboru);
+    wybor->addWidget(m_dyski, 0, 0);
+    wybor->addWidget(m_katalogi, 1, 0);
+    wybor->addWidget(m_pliki, 0, 1, 2, 1);
 
     auto* nazwa = new QHBoxLayout;
-    nazwa->addWidget(Label1);
-    nazwa->addWidget(Text1, 1);
-    nazwa->addWidget(Command1);
-    nazwa->addWidget(Command2);
+    nazwa->addWidget(napis);
+    nazwa->addWidget(m_nazwaPliku, 1);
+    nazwa->addWidget(m_przyciskZapisz);
+    nazwa->addWidget(m_przyciskCzytaj);
 
     auto* przyciski = new QHBoxLayout;
     przyciski->addStretch(1);
-    przyciski->addWidget(Command3);
-    przyciski->addWidget(Command4);
+    przyciski->addWidget(m_przyciskOk);
+    przyciski->addWidget(m_przyciskAnuluj);
 
     auto* uklad = new QVBoxLayout(this);
     uklad->addLayout(nazwa);
-    uklad->addWidget(Frame1, 1);
+    uklad->addWidget(ramkaWyboru, 1);
     uklad->addLayout(przyciski);
     resize(520, 340);
 
-    connect(Drive1, &ListaDyskow::dyskZmieniony, Dir1, &ListaKatalogow::ustawSciezke);
-    connect(Dir1, &ListaKatalogow::sciezkaZmieniona, File1, &ListaPlikow::ustawSciezke);
-    connect(File1, &QListWidget::itemClicked, this,
+    connect(m_dyski, &ListaDyskow::dyskZmieniony, m_katalogi, &ListaKatalogow::ustawSciezke);
+    connect(m_katalogi, &ListaKatalogow::sciezkaZmieniona, m_pliki, &ListaPlikow::ustawSciezke);
+    connect(m_pliki, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { wybierzPlik(item->text()); });
-    connect(Text1, &QLineEdit::textChanged, this, &OknoPliku::nazwaZmieniona);
-    connect(Command1, &QPushButton::clicked, this, &OknoPliku::zapiszPlik);
-    connect(Command2, &QPushButton::clicked, this, &OknoPliku::czytajPlik);
-    connect(Command3, &QPushButton::clicked, this, &OknoPliku::zamknij);
-    connect(Command4, &QPushButton::clicked, this, &OknoPliku::zamknij);
+    connect(m_nazwaPliku, &QLineEdit::textChanged, this, &OknoPliku::nazwaZmieniona);
+    connect(m_przyciskZapisz, &QPushButton::clicked, this, &OknoPliku::zapiszPlik);
+    connect(m_przyciskCzytaj, &QPushButton::clicked, this, &OknoPliku::czytajPlik);
+    connect(m_przyciskOk, &QPushButton::clicked, this, &OknoPliku::zamknij);
+    connect(m_przyciskAnuluj, &QPushButton::clicked, this, &OknoPliku::zamknij);
 
     // Load: the current drive, opened at the current directory.
     {
-        const QSignalBlocker cisza(Drive1);
-        Drive1->ustawDyskDla(QDir::currentPath());
+        const QSignalBlocker cisza(m_dyski);
+        m_dyski->ustawDyskDla(QDir::currentPath());
     }
-    Dir1->ustawSciezke(QDir::currentPath());
+    m_katalogi->ustawSciezke(QDir::currentPath());
     ustawTryb(TrybPliku::Czytaj);
 }
 
@@ -123,13 +125,13 @@ void OknoPliku::ustawTryb(TrybPliku tryb)
     m_tryb = tryb;
     const bool zapis = tryb == TrybPliku::Zapisz;
     setWindowTitle(zapis ? TytulZapisu : TytulOdczytu);
-    Text1->clear();
-    Text1->setReadOnly(!zapis);
-    Command1->setVisible(zapis);
-    Command1->setEnabled(false);
-    Command2->setVisible(!zapis);
-    Command2->setEnabled(false);
-    File1->odswiez(); // a file saved since the last opening shows up
+    m_nazwaPliku->clear();
+    m_nazwaPliku->setReadOnly(!zapis);
+    m_przyciskZapisz->setVisible(zapis);
+    m_przyciskZapisz->setEnabled(false);
+    m_przyciskCzytaj->setVisible(!zapis);
+    m_przyciskCzytaj->setEnabled(false);
+    m_pliki->odswiez(); // a file saved since the last opening shows up
 }
 
 void OknoPliku::wybierzPlik(const QString& nazwa)
@@ -139,28 +141,28 @@ void OknoPliku::wybierzPlik(const QString& nazwa)
         Komunikaty::info(this, QStringLiteral("Wybrany zbiór: <%1> jest nieprawidłowy").arg(nazwa));
     if (m_tryb == TrybPliku::Czytaj) {
         if (dobra)
-            Text1->setText(nazwa);
-        Command2->setEnabled(dobra);
+            m_nazwaPliku->setText(nazwa);
+        m_przyciskCzytaj->setEnabled(dobra);
     } else if (dobra) {
-        Text1->setText(nazwa);
-        Command1->setEnabled(true);
+        m_nazwaPliku->setText(nazwa);
+        m_przyciskZapisz->setEnabled(true);
     }
 }
 
 void OknoPliku::nazwaZmieniona(const QString& tekst)
 {
-    Command1->setEnabled(maRozszerzenieVor(tekst));
+    m_przyciskZapisz->setEnabled(maRozszerzenieVor(tekst));
 }
 
 QString OknoPliku::sciezka() const
 {
-    return sciezkaPliku(File1->sciezka(), Text1->text());
+    return sciezkaPliku(m_pliki->sciezka(), m_nazwaPliku->text());
 }
 
 void OknoPliku::zapiszPlik()
 {
     // The button is enabled only for a proper name; a stale enable must not save elsewhere.
-    if (!maRozszerzenieVor(Text1->text()))
+    if (!maRozszerzenieVor(m_nazwaPliku->text()))
         return;
     const auto w = ZapiszKonfig(m, sciezka());
     if (!w)
@@ -170,7 +172,7 @@ void OknoPliku::zapiszPlik()
 
 void OknoPliku::czytajPlik()
 {
-    if (!maRozszerzenieVor(Text1->text()))
+    if (!maRozszerzenieVor(m_nazwaPliku->text()))
         return;
     const auto w = CzytajKonfig(m, sciezka());
     if (!w)

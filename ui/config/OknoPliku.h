@@ -40,14 +40,14 @@ private:
 
     Module1& m;
     TrybPliku m_tryb = TrybPliku::Czytaj;
-    ListaDyskow* Drive1;
-    ListaKatalogow* Dir1;
-    ListaPlikow* File1;
-    QLineEdit* Text1;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
+    ListaDyskow* m_dyski;
+    ListaKatalogow* m_katalogi;
+    ListaPlikow* m_pliki;
+    QLineEdit* m_nazwaPliku;
+    QPushButton* m_przyciskZapisz;
+    QPushButton* m_przyciskCzytaj;
+    QPushButton* m_przyciskOk;
+    QPushButton* m_przyciskAnuluj;
 };
 
 // Entry point of the window, called by the main window's commands: opens it (not modal) in

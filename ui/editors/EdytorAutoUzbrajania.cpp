@@ -53,55 +53,58 @@ EdytorAutoUzbrajania::EdytorAutoUzbrajania(Module1& modul, QWidget* parent)
     setWindowTitle(QStringLiteral("Parametry automatycznego uzbrajania stref"));
 
     const AutoUzbrajanie a = czytajAutoUzbrajanie(m.Obraz);
-    auto* Label1 = nazwany(new QLabel(QStringLiteral("Godzina:"), this), "Label1");
-    Combo1 = pole("Combo1", QStringLiteral("Godzina automatycznego uzbrojenia stref"),
-                  listaWyboru(0, 24, Cyfry::Dwie, a.godzina), this);
-    auto* Label2 = nazwany(new QLabel(QStringLiteral("Minuta:"), this), "Label2");
-    Combo2 = pole("Combo2", QStringLiteral("Minuta automatycznego uzbrojenia stref"),
-                  listaWyboru(0, 59, Cyfry::Dwie, a.minuta), this);
-    auto* Label3 = nazwany(new QLabel(QStringLiteral("Czas cichego alarmu:"), this), "Label3");
-    Combo3 = pole("Combo3", QStringLiteral("Czas cichego alarmu po automatycznym uzbrojeniu"),
-                  listaWyboru(0, 10, Cyfry::Jedna, a.cichyAlarm), this);
-    Label1->setBuddy(Combo1);
-    Label2->setBuddy(Combo2);
-    Label3->setBuddy(Combo3);
+    auto* napisGodziny = nazwany(new QLabel(QStringLiteral("Godzina:"), this), "Label1");
+    m_godzina = pole("Combo1", QStringLiteral("Godzina automatycznego uzbrojenia stref"),
+                     listaWyboru(0, 24, Cyfry::Dwie, a.godzina), this);
+    auto* napisMinuty = nazwany(new QLabel(QStringLiteral("Minuta:"), this), "Label2");
+    m_minuta = pole("Combo2", QStringLiteral("Minuta automatycznego uzbrojenia stref"),
+                    listaWyboru(0, 59, Cyfry::Dwie, a.minuta), this);
+    auto* napisCichegoAlarmu =
+        nazwany(new QLabel(QStringLiteral("Czas cichego alarmu:"), this), "Label3");
+    m_cichyAlarm = pole("Combo3", QStringLiteral("Czas cichego alarmu po automatycznym uzbrojeniu"),
+                        listaWyboru(0, 10, Cyfry::Jedna, a.cichyAlarm), this);
+    napisGodziny->setBuddy(m_godzina);
+    napisMinuty->setBuddy(m_minuta);
+    napisCichegoAlarmu->setBuddy(m_cichyAlarm);
 
-    auto* Label4_0 =
+    auto* napisUzbrajanych =
         nazwany(new QLabel(QStringLiteral("Strefy uzbrajane automatycznie:"), this), "Label4_0");
-    auto* Label4_1 = nazwany(new QLabel(QStringLiteral("Pozostałe strefy:"), this), "Label4_1");
-    List1 = nazwany(new QListWidget(this), "List1");
-    List2 = nazwany(new QListWidget(this), "List2");
-    auto* Command1 = nazwany(new QPushButton(QStringLiteral("<="), this), "Command1");
-    auto* Command2 = nazwany(new QPushButton(QStringLiteral("=>"), this), "Command2");
-    auto* Command3 = nazwany(new QPushButton(QStringLiteral("ZAPISZ ZMIANY"), this), "Command3",
-                             QStringLiteral("Zapisz wprowadzone zmiany do odpowiednich rejestrów "
-                                            "pamięci RAM komputera."));
-    m_listy = new DwieListy(List1, List2, Command1, Command2, this);
+    auto* napisPozostalych =
+        nazwany(new QLabel(QStringLiteral("Pozostałe strefy:"), this), "Label4_1");
+    m_uzbrajane = nazwany(new QListWidget(this), "List1");
+    m_pozostale = nazwany(new QListWidget(this), "List2");
+    auto* przyciskDoLewej = nazwany(new QPushButton(QStringLiteral("<="), this), "Command1");
+    auto* przyciskDoPrawej = nazwany(new QPushButton(QStringLiteral("=>"), this), "Command2");
+    auto* przyciskZapisz =
+        nazwany(new QPushButton(QStringLiteral("ZAPISZ ZMIANY"), this), "Command3",
+                QStringLiteral("Zapisz wprowadzone zmiany do odpowiednich rejestrów "
+                               "pamięci RAM komputera."));
+    m_listy = new DwieListy(m_uzbrajane, m_pozostale, przyciskDoLewej, przyciskDoPrawej, this);
 
     auto* czas = new QGridLayout;
-    czas->addWidget(Label1, 0, 0);
-    czas->addWidget(Combo1, 0, 1);
-    czas->addWidget(Label2, 0, 2);
-    czas->addWidget(Combo2, 0, 3);
-    czas->addWidget(Label3, 1, 0, 1, 3, Qt::AlignRight);
-    czas->addWidget(Combo3, 1, 3);
+    czas->addWidget(napisGodziny, 0, 0);
+    czas->addWidget(m_godzina, 0, 1);
+    czas->addWidget(napisMinuty, 0, 2);
+    czas->addWidget(m_minuta, 0, 3);
+    czas->addWidget(napisCichegoAlarmu, 1, 0, 1, 3, Qt::AlignRight);
+    czas->addWidget(m_cichyAlarm, 1, 3);
 
     auto* przyciski = new QVBoxLayout;
     przyciski->addStretch();
-    przyciski->addWidget(Command1);
-    przyciski->addWidget(Command2);
+    przyciski->addWidget(przyciskDoLewej);
+    przyciski->addWidget(przyciskDoPrawej);
     przyciski->addStretch();
 
     auto* uklad = new QGridLayout(this);
     uklad->addLayout(czas, 0, 0, 1, 3);
-    uklad->addWidget(Label4_0, 1, 0);
-    uklad->addWidget(Label4_1, 1, 2);
-    uklad->addWidget(List1, 2, 0);
+    uklad->addWidget(napisUzbrajanych, 1, 0);
+    uklad->addWidget(napisPozostalych, 1, 2);
+    uklad->addWidget(m_uzbrajane, 2, 0);
     uklad->addLayout(przyciski, 2, 1);
-    uklad->addWidget(List2, 2, 2);
-    uklad->addWidget(Command3, 3, 0, 1, 3, Qt::AlignHCenter);
+    uklad->addWidget(m_pozostale, 2, 2);
+    uklad->addWidget(przyciskZapisz, 3, 0, 1, 3, Qt::AlignHCenter);
 
-    connect(Command3, &QPushButton::clicked, this, &EdytorAutoUzbrajania::zapiszZmiany);
+    connect(przyciskZapisz, &QPushButton::clicked, this, &EdytorAutoUzbrajania::zapiszZmiany);
     DispListeStref();
     czyscStatusPoZamknieciu(this, m);
 }
@@ -124,9 +127,9 @@ void EdytorAutoUzbrajania::zapiszZmiany()
 void EdytorAutoUzbrajania::ZapiszAuto()
 {
     AutoUzbrajanie a;
-    a.godzina = liczbaPola(Combo1);
-    a.minuta = liczbaPola(Combo2);
-    a.cichyAlarm = liczbaPola(Combo3);
+    a.godzina = liczbaPola(m_godzina);
+    a.minuta = liczbaPola(m_minuta);
+    a.cichyAlarm = liczbaPola(m_cichyAlarm);
     a.strefy = m_listy->czlonkowie();
     zapiszAutoUzbrajanie(m.Obraz, a);
     m.zglosKonfiguracje();

@@ -25,11 +25,11 @@ private:
     void ZapiszAuto();
 
     Module1& m;
-    QComboBox* Combo1;
-    QComboBox* Combo2;
-    QComboBox* Combo3;
-    QListWidget* List1;
-    QListWidget* List2;
+    QComboBox* m_godzina;
+    QComboBox* m_minuta;
+    QComboBox* m_cichyAlarm;
+    QListWidget* m_uzbrajane;
+    QListWidget* m_pozostale;
     DwieListy* m_listy;
 };
 

@@ -66,83 +66,86 @@ EdytorKlawiatur::EdytorKlawiatur(Module1& modul, QWidget* parent)
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Parametry klawiatur"));
 
-    auto* Frame1 = ramka("Frame1", QStringLiteral("Urządzenia pracujące w systemie:"), this);
-    auto* Label1 =
-        nazwany(new QLabel(QStringLiteral("Klawiatury:"), Frame1), QStringLiteral("Label1"));
-    List1 = nazwany(new QListWidget(Frame1), QStringLiteral("List1"),
-                    QStringLiteral("Wykaz numerów klawiatur pracujących w systemie"));
-    auto* Label2 =
-        nazwany(new QLabel(QStringLiteral("Podcentrale:"), Frame1), QStringLiteral("Label2"));
-    List2 = nazwany(new QListWidget(Frame1), QStringLiteral("List2"),
-                    QStringLiteral("Wykaz numerów podcentral pracujących w systemie"));
-    for (QListWidget* l : {List1, List2})
+    auto* ramkaUrzadzen = ramka("Frame1", QStringLiteral("Urządzenia pracujące w systemie:"), this);
+    auto* napisKlawiatur =
+        nazwany(new QLabel(QStringLiteral("Klawiatury:"), ramkaUrzadzen), QStringLiteral("Label1"));
+    m_klawiatury = nazwany(new QListWidget(ramkaUrzadzen), QStringLiteral("List1"),
+                           QStringLiteral("Wykaz numerów klawiatur pracujących w systemie"));
+    auto* napisPodcentral = nazwany(new QLabel(QStringLiteral("Podcentrale:"), ramkaUrzadzen),
+                                    QStringLiteral("Label2"));
+    m_podcentrale = nazwany(new QListWidget(ramkaUrzadzen), QStringLiteral("List2"),
+                            QStringLiteral("Wykaz numerów podcentral pracujących w systemie"));
+    for (QListWidget* l : {m_klawiatury, m_podcentrale})
         l->setSelectionMode(QAbstractItemView::NoSelection); // shown only
-    auto* urzadzenia = new QGridLayout(Frame1);
-    urzadzenia->addWidget(Label1, 0, 0);
-    urzadzenia->addWidget(Label2, 0, 1);
-    urzadzenia->addWidget(List1, 1, 0);
-    urzadzenia->addWidget(List2, 1, 1);
+    auto* urzadzenia = new QGridLayout(ramkaUrzadzen);
+    urzadzenia->addWidget(napisKlawiatur, 0, 0);
+    urzadzenia->addWidget(napisPodcentral, 0, 1);
+    urzadzenia->addWidget(m_klawiatury, 1, 0);
+    urzadzenia->addWidget(m_podcentrale, 1, 1);
 
-    auto* Frame2 = ramka("Frame2", QStringLiteral("Włączone buzzery w klawiaturach:"), this);
-    auto* buzzery = new QHBoxLayout(Frame2);
+    auto* ramkaBuzzerow = ramka("Frame2", QStringLiteral("Włączone buzzery w klawiaturach:"), this);
+    auto* buzzery = new QHBoxLayout(ramkaBuzzerow);
     for (int i = 0; i < ParametryKlawiatur::LiczbaKlawiatur; ++i) {
-        Check1 << nazwany(new QCheckBox(QString::number(i + 1), Frame2),
-                          QStringLiteral("Check1_%1").arg(i));
-        buzzery->addWidget(Check1.last());
+        m_buzzery << nazwany(new QCheckBox(QString::number(i + 1), ramkaBuzzerow),
+                             QStringLiteral("Check1_%1").arg(i));
+        buzzery->addWidget(m_buzzery.last());
     }
 
-    auto* Frame4 = ramka("Frame4", QStringLiteral("Aktywne funkcje wzywania:"), this);
-    auto* funkcje = new QVBoxLayout(Frame4);
+    auto* ramkaFunkcji = ramka("Frame4", QStringLiteral("Aktywne funkcje wzywania:"), this);
+    auto* funkcje = new QVBoxLayout(ramkaFunkcji);
     for (int i = 0; i < ParametryKlawiatur::LiczbaFunkcji; ++i) {
-        Check2 << nazwany(new QCheckBox(QString::fromUtf8(NazwyFunkcji[i]), Frame4),
-                          QStringLiteral("Check2_%1").arg(i));
-        funkcje->addWidget(Check2.last());
+        m_funkcje << nazwany(new QCheckBox(QString::fromUtf8(NazwyFunkcji[i]), ramkaFunkcji),
+                             QStringLiteral("Check2_%1").arg(i));
+        funkcje->addWidget(m_funkcje.last());
     }
 
-    auto* Frame3 = ramka("Frame3", QStringLiteral("Wprowadzanie kodów:"), this);
-    Option1_0 =
-        nazwany(new QRadioButton(QStringLiteral("Jawne"), Frame3), QStringLiteral("Option1_0"),
+    auto* ramkaKodow = ramka("Frame3", QStringLiteral("Wprowadzanie kodów:"), this);
+    m_kodyJawne =
+        nazwany(new QRadioButton(QStringLiteral("Jawne"), ramkaKodow), QStringLiteral("Option1_0"),
                 QStringLiteral("Wyświetlanie cyfr kodu na wyświetlaczach klawiatur"));
-    Option1_1 = nazwany(
-        new QRadioButton(QStringLiteral("Tajne"), Frame3), QStringLiteral("Option1_1"),
+    m_kodyTajne = nazwany(
+        new QRadioButton(QStringLiteral("Tajne"), ramkaKodow), QStringLiteral("Option1_1"),
         QStringLiteral("Wyświetlanie gwiazdek zamiast cyfr kodu na wyświetlaczach klawiatur"));
-    Option1_0->setChecked(true);
-    auto* kody = new QVBoxLayout(Frame3);
-    kody->addWidget(Option1_0);
-    kody->addWidget(Option1_1);
+    m_kodyJawne->setChecked(true);
+    auto* kody = new QVBoxLayout(ramkaKodow);
+    kody->addWidget(m_kodyJawne);
+    kody->addWidget(m_kodyTajne);
 
     const ParametryKlawiatur p = czytajParametryKlawiatur(m.Obraz);
-    auto* Label3 = nazwany(new QLabel(QStringLiteral("Czas wprowadzania kodu [sek]:"), this),
-                           QStringLiteral("Label3"));
-    Combo1 = pole("Combo1", QStringLiteral("Maksymalny czas wprowadzania kodu"),
-                  listaWyboru(3, 60, Cyfry::Jedna, p.czasKodu), this);
-    auto* Label4 = nazwany(new QLabel(QStringLiteral("Czas blokady klawiatury [min]:"), this),
-                           QStringLiteral("Label4"));
-    Combo2 = pole("Combo2", QStringLiteral("Czas blokady klawiatury po wprowadzeniu błędnego kodu"),
-                  listaWyboru(1, 99, Cyfry::Jedna, p.czasBlokady), this);
-    Label3->setBuddy(Combo1);
-    Label4->setBuddy(Combo2);
+    auto* napisCzasuKodu =
+        nazwany(new QLabel(QStringLiteral("Czas wprowadzania kodu [sek]:"), this),
+                QStringLiteral("Label3"));
+    m_czasKodu = pole("Combo1", QStringLiteral("Maksymalny czas wprowadzania kodu"),
+                      listaWyboru(3, 60, Cyfry::Jedna, p.czasKodu), this);
+    auto* napisCzasuBlokady =
+        nazwany(new QLabel(QStringLiteral("Czas blokady klawiatury [min]:"), this),
+                QStringLiteral("Label4"));
+    m_czasBlokady =
+        pole("Combo2", QStringLiteral("Czas blokady klawiatury po wprowadzeniu błędnego kodu"),
+             listaWyboru(1, 99, Cyfry::Jedna, p.czasBlokady), this);
+    napisCzasuKodu->setBuddy(m_czasKodu);
+    napisCzasuBlokady->setBuddy(m_czasBlokady);
 
-    auto* Command1 =
+    auto* przyciskZapisz =
         nazwany(new QPushButton(QStringLiteral("ZAPISZ ZMIANY"), this), QStringLiteral("Command1"),
                 QStringLiteral("Zapisz wprowadzone zmiany do odpowiednich rejestrów "
                                "pamięci RAM komputera."));
 
     auto* czasy = new QGridLayout;
-    czasy->addWidget(Label3, 0, 0);
-    czasy->addWidget(Combo1, 0, 1);
-    czasy->addWidget(Label4, 1, 0);
-    czasy->addWidget(Combo2, 1, 1);
+    czasy->addWidget(napisCzasuKodu, 0, 0);
+    czasy->addWidget(m_czasKodu, 0, 1);
+    czasy->addWidget(napisCzasuBlokady, 1, 0);
+    czasy->addWidget(m_czasBlokady, 1, 1);
 
     auto* uklad = new QGridLayout(this);
-    uklad->addWidget(Frame1, 0, 0, 2, 1);
-    uklad->addWidget(Frame2, 0, 1);
-    uklad->addWidget(Frame4, 1, 1);
-    uklad->addWidget(Frame3, 2, 0);
+    uklad->addWidget(ramkaUrzadzen, 0, 0, 2, 1);
+    uklad->addWidget(ramkaBuzzerow, 0, 1);
+    uklad->addWidget(ramkaFunkcji, 1, 1);
+    uklad->addWidget(ramkaKodow, 2, 0);
     uklad->addLayout(czasy, 2, 1);
-    uklad->addWidget(Command1, 3, 0, 1, 2, Qt::AlignHCenter);
+    uklad->addWidget(przyciskZapisz, 3, 0, 1, 2, Qt::AlignHCenter);
 
-    connect(Command1, &QPushButton::clicked, this, &EdytorKlawiatur::zapiszZmiany);
+    connect(przyciskZapisz, &QPushButton::clicked, this, &EdytorKlawiatur::zapiszZmiany);
     wypelnij();
     czyscStatusPoZamknieciu(this, m);
 }
@@ -151,15 +154,15 @@ void EdytorKlawiatur::wypelnij()
 {
     const ParametryKlawiatur p = czytajParametryKlawiatur(m.Obraz);
     for (int n : p.klawiatury)
-        List1->addItem(QString::number(n));
+        m_klawiatury->addItem(QString::number(n));
     for (int n : p.podcentrale)
-        List2->addItem(QString::number(n));
-    for (int i = 0; i < Check1.size(); ++i)
-        Check1[i]->setChecked(p.buzzery[i]);
-    for (int i = 0; i < Check2.size(); ++i)
-        Check2[i]->setChecked(p.funkcje[i]);
+        m_podcentrale->addItem(QString::number(n));
+    for (int i = 0; i < m_buzzery.size(); ++i)
+        m_buzzery[i]->setChecked(p.buzzery[i]);
+    for (int i = 0; i < m_funkcje.size(); ++i)
+        m_funkcje[i]->setChecked(p.funkcje[i]);
     if (p.tajne)
-        Option1_1->setChecked(true);
+        m_kodyTajne->setChecked(true);
 }
 
 void EdytorKlawiatur::zapiszZmiany()
@@ -171,15 +174,15 @@ void EdytorKlawiatur::zapiszZmiany()
 void EdytorKlawiatur::ZapiszSystem()
 {
     ParametryKlawiatur p;
-    p.klawiatury = numeryUrzadzen(List1);
-    p.podcentrale = numeryUrzadzen(List2);
-    for (int i = 0; i < Check1.size(); ++i)
-        p.buzzery[i] = Check1[i]->isChecked();
-    for (int i = 0; i < Check2.size(); ++i)
-        p.funkcje[i] = Check2[i]->isChecked();
-    p.tajne = Option1_1->isChecked();
-    p.czasKodu = liczbaPozycji(Combo1->currentText()).value_or(m.Obraz.CzasKodu);
-    p.czasBlokady = liczbaPozycji(Combo2->currentText()).value_or(m.Obraz.CzasBlokady);
+    p.klawiatury = numeryUrzadzen(m_klawiatury);
+    p.podcentrale = numeryUrzadzen(m_podcentrale);
+    for (int i = 0; i < m_buzzery.size(); ++i)
+        p.buzzery[i] = m_buzzery[i]->isChecked();
+    for (int i = 0; i < m_funkcje.size(); ++i)
+        p.funkcje[i] = m_funkcje[i]->isChecked();
+    p.tajne = m_kodyTajne->isChecked();
+    p.czasKodu = liczbaPozycji(m_czasKodu->currentText()).value_or(m.Obraz.CzasKodu);
+    p.czasBlokady = liczbaPozycji(m_czasBlokady->currentText()).value_or(m.Obraz.CzasBlokady);
     zapiszParametryKlawiatur(m.Obraz, p);
     m.zglosKonfiguracje();
 }

@@ -28,14 +28,14 @@ private:
     void ZapiszSystem();
 
     Module1& m;
-    QListWidget* List1;
-    QListWidget* List2;
-    QList<QCheckBox*> Check1;
-    QList<QCheckBox*> Check2;
-    QRadioButton* Option1_0;
-    QRadioButton* Option1_1;
-    QComboBox* Combo1;
-    QComboBox* Combo2;
+    QListWidget* m_klawiatury;
+    QListWidget* m_podcentrale;
+    QList<QCheckBox*> m_buzzery;
+    QList<QCheckBox*> m_funkcje;
+    QRadioButton* m_kodyJawne;
+    QRadioButton* m_kodyTajne;
+    QComboBox* m_czasKodu;
+    QComboBox* m_czasBlokady;
 };
 
 // Entry point, called by the main window's "&Program" menu after its gate has let it through:

@@ -69,107 +69,114 @@ EdytorKontroli::EdytorKontroli(Module1& modul, QWidget* parent)
     setWindowTitle(Tytul);
     zbuduj();
 
-    m_straznicy = new DwieListy(List1, List2, Command2, Command3, this);
-    connect(Command1, &QPushButton::clicked, this, &EdytorKontroli::dodajNowaKontrole);
-    connect(Command4, &QPushButton::clicked, this, &EdytorKontroli::zapiszZmiany);
-    connect(Command5, &QPushButton::clicked, this, &EdytorKontroli::usunWybranaKontrole);
+    m_straznicy = new DwieListy(m_wybraniStraznicy, m_pozostaliStraznicy, m_przyciskDoLewej,
+                                m_przyciskDoPrawej, this);
+    connect(m_przyciskDodaj, &QPushButton::clicked, this, &EdytorKontroli::dodajNowaKontrole);
+    connect(m_przyciskZapisz, &QPushButton::clicked, this, &EdytorKontroli::zapiszZmiany);
+    connect(m_przyciskUsun, &QPushButton::clicked, this, &EdytorKontroli::usunWybranaKontrole);
 
     // Load: the defined controls are listed, none is chosen.
     for (int n : zdefiniowaneKontrole(m.Obraz)) {
-        Combo1->addItem(QString::number(n));
+        m_wyborKontroli->addItem(QString::number(n));
         ++liczba;
     }
     pokazRamki(liczba > 0);
-    Combo2->addItems(liczby(0, GodzinaWolnegoRekordu, true));
-    Combo3->addItems(liczby(0, 59, true));
-    Combo4->addItems(liczby(1, 10, true));
-    Combo5->addItems(liczby(1, 8, false));
-    for (QComboBox* c : {Combo1, Combo2, Combo3, Combo4, Combo5})
+    m_godzina->addItems(liczby(0, GodzinaWolnegoRekordu, true));
+    m_minuta->addItems(liczby(0, 59, true));
+    m_tolerancja->addItems(liczby(1, 10, true));
+    m_klawiatura->addItems(liczby(1, 8, false));
+    for (QComboBox* c : {m_wyborKontroli, m_godzina, m_minuta, m_tolerancja, m_klawiatura})
         c->setCurrentIndex(-1);
 
-    connect(Combo1, &QComboBox::currentIndexChanged, this, &EdytorKontroli::NowyNrKon);
-    connect(Combo1, &QComboBox::activated, this, &EdytorKontroli::NowyNrKon);
+    connect(m_wyborKontroli, &QComboBox::currentIndexChanged, this, &EdytorKontroli::NowyNrKon);
+    connect(m_wyborKontroli, &QComboBox::activated, this, &EdytorKontroli::NowyNrKon);
 }
 
 void EdytorKontroli::zbuduj()
 {
-    Combo1 = lista("Combo1", this, QStringLiteral("Wybór numeru kontroli"));
-    auto* Label1 = nazwany(new QLabel(QStringLiteral("Numer kontroli"), this), "Label1");
-    Command1 = nazwany(new QPushButton(QStringLiteral("Dodaj nową kontrolę"), this), "Command1");
-    Command5 = nazwany(new QPushButton(QStringLiteral("Usuń tę kontrolę"), this), "Command5");
+    m_wyborKontroli = lista("Combo1", this, QStringLiteral("Wybór numeru kontroli"));
+    auto* napisNumeru = nazwany(new QLabel(QStringLiteral("Numer kontroli"), this), "Label1");
+    m_przyciskDodaj =
+        nazwany(new QPushButton(QStringLiteral("Dodaj nową kontrolę"), this), "Command1");
+    m_przyciskUsun = nazwany(new QPushButton(QStringLiteral("Usuń tę kontrolę"), this), "Command5");
 
-    Frame1 = nazwany(new QGroupBox(QStringLiteral("Czas kontroli:"), this), "Frame1");
-    Combo2 = lista("Combo2", Frame1);
-    Combo3 = lista("Combo3", Frame1);
-    Combo4 = lista("Combo4", Frame1);
-    auto* czas = new QGridLayout(Frame1);
-    czas->addWidget(nazwany(new QLabel(QStringLiteral("Godzina:"), Frame1), "Label2"), 0, 0);
-    czas->addWidget(nazwany(new QLabel(QStringLiteral("Minuta:"), Frame1), "Label3"), 0, 2);
-    czas->addWidget(nazwany(new QLabel(QStringLiteral("Tolerancja:"), Frame1), "Label4"), 0, 4);
-    czas->addWidget(Combo2, 1, 0);
-    czas->addWidget(nazwany(new QLabel(QStringLiteral(":"), Frame1), "Label5"), 1, 1);
-    czas->addWidget(Combo3, 1, 2);
-    czas->addWidget(Combo4, 1, 4);
-    czas->addWidget(nazwany(new QLabel(QStringLiteral("[min]"), Frame1), "Label6"), 1, 5);
+    m_ramkaCzasu = nazwany(new QGroupBox(QStringLiteral("Czas kontroli:"), this), "Frame1");
+    m_godzina = lista("Combo2", m_ramkaCzasu);
+    m_minuta = lista("Combo3", m_ramkaCzasu);
+    m_tolerancja = lista("Combo4", m_ramkaCzasu);
+    auto* czas = new QGridLayout(m_ramkaCzasu);
+    czas->addWidget(nazwany(new QLabel(QStringLiteral("Godzina:"), m_ramkaCzasu), "Label2"), 0, 0);
+    czas->addWidget(nazwany(new QLabel(QStringLiteral("Minuta:"), m_ramkaCzasu), "Label3"), 0, 2);
+    czas->addWidget(nazwany(new QLabel(QStringLiteral("Tolerancja:"), m_ramkaCzasu), "Label4"), 0,
+                    4);
+    czas->addWidget(m_godzina, 1, 0);
+    czas->addWidget(nazwany(new QLabel(QStringLiteral(":"), m_ramkaCzasu), "Label5"), 1, 1);
+    czas->addWidget(m_minuta, 1, 2);
+    czas->addWidget(m_tolerancja, 1, 4);
+    czas->addWidget(nazwany(new QLabel(QStringLiteral("[min]"), m_ramkaCzasu), "Label6"), 1, 5);
 
-    Frame2 = nazwany(new QGroupBox(QStringLiteral("Wykonujący kontrole:"), this), "Frame2");
-    Combo5 = lista("Combo5", Frame2);
-    List1 = nazwany(new QListWidget(Frame2), "List1");
-    List2 = nazwany(new QListWidget(Frame2), "List2");
-    Command2 = nazwany(new QPushButton(QStringLiteral("<="), Frame2), "Command2");
-    Command3 = nazwany(new QPushButton(QStringLiteral("=>"), Frame2), "Command3");
+    m_ramkaWykonujacych =
+        nazwany(new QGroupBox(QStringLiteral("Wykonujący kontrole:"), this), "Frame2");
+    m_klawiatura = lista("Combo5", m_ramkaWykonujacych);
+    m_wybraniStraznicy = nazwany(new QListWidget(m_ramkaWykonujacych), "List1");
+    m_pozostaliStraznicy = nazwany(new QListWidget(m_ramkaWykonujacych), "List2");
+    m_przyciskDoLewej =
+        nazwany(new QPushButton(QStringLiteral("<="), m_ramkaWykonujacych), "Command2");
+    m_przyciskDoPrawej =
+        nazwany(new QPushButton(QStringLiteral("=>"), m_ramkaWykonujacych), "Command3");
     auto* przyciski = new QVBoxLayout;
     przyciski->addStretch(1);
-    przyciski->addWidget(Command2);
-    przyciski->addWidget(Command3);
+    przyciski->addWidget(m_przyciskDoLewej);
+    przyciski->addWidget(m_przyciskDoPrawej);
     przyciski->addStretch(1);
-    auto* wykonujacy = new QGridLayout(Frame2);
+    auto* wykonujacy = new QGridLayout(m_ramkaWykonujacych);
     wykonujacy->addWidget(
-        nazwany(new QLabel(QStringLiteral("Z klawiatury numer:"), Frame2), "Label7"), 0, 0);
-    wykonujacy->addWidget(Combo5, 0, 1);
-    wykonujacy->addWidget(nazwany(new QLabel(QStringLiteral("Strażnicy:"), Frame2), "Label8"), 1,
-                          0);
-    wykonujacy->addWidget(List1, 2, 0);
+        nazwany(new QLabel(QStringLiteral("Z klawiatury numer:"), m_ramkaWykonujacych), "Label7"),
+        0, 0);
+    wykonujacy->addWidget(m_klawiatura, 0, 1);
+    wykonujacy->addWidget(
+        nazwany(new QLabel(QStringLiteral("Strażnicy:"), m_ramkaWykonujacych), "Label8"), 1, 0);
+    wykonujacy->addWidget(m_wybraniStraznicy, 2, 0);
     wykonujacy->addLayout(przyciski, 2, 1);
-    wykonujacy->addWidget(List2, 2, 2);
+    wykonujacy->addWidget(m_pozostaliStraznicy, 2, 2);
 
-    Command4 = nazwany(new QPushButton(QStringLiteral("ZAPISZ  ZMIANY"), this), "Command4",
-                       QStringLiteral("Zapisz wprowadzone zmiany do odpowiednich rejestrów "
-                                      "pamięci RAM komputera."));
+    m_przyciskZapisz = nazwany(new QPushButton(QStringLiteral("ZAPISZ  ZMIANY"), this), "Command4",
+                               QStringLiteral("Zapisz wprowadzone zmiany do odpowiednich rejestrów "
+                                              "pamięci RAM komputera."));
 
     auto* wybor = new QHBoxLayout;
-    wybor->addWidget(Label1);
-    wybor->addWidget(Combo1);
+    wybor->addWidget(napisNumeru);
+    wybor->addWidget(m_wyborKontroli);
     wybor->addStretch(1);
-    wybor->addWidget(Command1);
-    wybor->addWidget(Command5);
+    wybor->addWidget(m_przyciskDodaj);
+    wybor->addWidget(m_przyciskUsun);
     auto* uklad = new QVBoxLayout(this);
     uklad->addLayout(wybor);
-    uklad->addWidget(Frame1);
-    uklad->addWidget(Frame2, 1);
-    uklad->addWidget(Command4, 0, Qt::AlignRight);
+    uklad->addWidget(m_ramkaCzasu);
+    uklad->addWidget(m_ramkaWykonujacych, 1);
+    uklad->addWidget(m_przyciskZapisz, 0, Qt::AlignRight);
     resize(460, 420);
 }
 
 void EdytorKontroli::pokazRamki(bool tak)
 {
-    Frame1->setVisible(tak);
-    Frame2->setVisible(tak);
+    m_ramkaCzasu->setVisible(tak);
+    m_ramkaWykonujacych->setVisible(tak);
 }
 
 QList<int> EdytorKontroli::wymienione() const
 {
     QList<int> n;
-    for (int i = 0; i < Combo1->count(); ++i)
-        n << Combo1->itemText(i).toInt();
+    for (int i = 0; i < m_wyborKontroli->count(); ++i)
+        n << m_wyborKontroli->itemText(i).toInt();
     return n;
 }
 
 void EdytorKontroli::wybierz(int indeks)
 {
     {
-        const QSignalBlocker cisza(Combo1);
-        Combo1->setCurrentIndex(indeks);
+        const QSignalBlocker cisza(m_wyborKontroli);
+        m_wyborKontroli->setCurrentIndex(indeks);
     }
     NowyNrKon();
 }
@@ -177,19 +184,19 @@ void EdytorKontroli::wybierz(int indeks)
 void EdytorKontroli::NowyNrKon()
 {
     bool ok = false;
-    const int n = Combo1->currentText().toInt(&ok);
+    const int n = m_wyborKontroli->currentText().toInt(&ok);
     N = ok && n >= 1 && n <= Konfiguracja::LiczbaKontroli ? n : 0;
     if (N == 0) {
-        for (QComboBox* c : {Combo2, Combo3, Combo4, Combo5})
+        for (QComboBox* c : {m_godzina, m_minuta, m_tolerancja, m_klawiatura})
             c->setCurrentIndex(-1);
         m_straznicy->wyczysc();
         return;
     }
     const UstawieniaKontroli u = czytajKontrole(m.Obraz, N);
-    pokaz(Combo5, u.klawiatura, 1);
-    pokaz(Combo2, u.godzina, 0);
-    pokaz(Combo3, u.minuta, 0);
-    pokaz(Combo4, u.tolerancja, 1);
+    pokaz(m_klawiatura, u.klawiatura, 1);
+    pokaz(m_godzina, u.godzina, 0);
+    pokaz(m_minuta, u.minuta, 0);
+    pokaz(m_tolerancja, u.tolerancja, 1);
     DispListeStraz();
 }
 
@@ -205,10 +212,10 @@ void EdytorKontroli::DispListeStraz()
 void EdytorKontroli::ZapiszKontrole()
 {
     UstawieniaKontroli u;
-    u.klawiatura = wybrane(Combo5, 1);
-    u.godzina = wybrane(Combo2, 0);
-    u.minuta = wybrane(Combo3, 0);
-    u.tolerancja = wybrane(Combo4, 1);
+    u.klawiatura = wybrane(m_klawiatura, 1);
+    u.godzina = wybrane(m_godzina, 0);
+    u.minuta = wybrane(m_minuta, 0);
+    u.tolerancja = wybrane(m_tolerancja, 1);
     u.straznicy = m_straznicy->czlonkowie();
     zapiszKontrole(m.Obraz, N, u);
 }
@@ -221,26 +228,26 @@ void EdytorKontroli::dodajNowaKontrole()
         return;
     }
     ++liczba;
-    Combo1->addItem(QString::number(*nowy));
-    wybierz(Combo1->count() - 1);
+    m_wyborKontroli->addItem(QString::number(*nowy));
+    wybierz(m_wyborKontroli->count() - 1);
     pokazRamki(true);
 }
 
 void EdytorKontroli::usunWybranaKontrole()
 {
     // Nothing is deleted while no control is chosen.
-    const int indeks = Combo1->currentIndex();
+    const int indeks = m_wyborKontroli->currentIndex();
     if (liczba <= 0 || N == 0 || indeks < 0)
         return;
     usunKontrole(m.Obraz, N);
     {
-        const QSignalBlocker cisza(Combo1);
-        Combo1->removeItem(indeks);
+        const QSignalBlocker cisza(m_wyborKontroli);
+        m_wyborKontroli->removeItem(indeks);
     }
     --liczba;
-    if (Combo1->count() > 0) {
+    if (m_wyborKontroli->count() > 0) {
         // The control now at the removed one's place, or the new last one.
-        wybierz(qMin(indeks, Combo1->count() - 1));
+        wybierz(qMin(indeks, m_wyborKontroli->count() - 1));
     } else {
         wybierz(-1);
         pokazRamki(false);

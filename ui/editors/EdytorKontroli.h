@@ -37,20 +37,20 @@ private:
     Module1& m;
     int N = 0;      // the control shown; 0 while none is chosen
     int liczba = 0; // controls listed in the selector
-    QComboBox* Combo1;
-    QPushButton* Command1;
-    QPushButton* Command5;
-    QGroupBox* Frame1;
-    QComboBox* Combo2;
-    QComboBox* Combo3;
-    QComboBox* Combo4;
-    QGroupBox* Frame2;
-    QComboBox* Combo5;
-    QListWidget* List1;
-    QListWidget* List2;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
+    QComboBox* m_wyborKontroli;
+    QPushButton* m_przyciskDodaj;
+    QPushButton* m_przyciskUsun;
+    QGroupBox* m_ramkaCzasu;
+    QComboBox* m_godzina;
+    QComboBox* m_minuta;
+    QComboBox* m_tolerancja;
+    QGroupBox* m_ramkaWykonujacych;
+    QComboBox* m_klawiatura;
+    QListWidget* m_wybraniStraznicy;
+    QListWidget* m_pozostaliStraznicy;
+    QPushButton* m_przyciskDoLewej;
+    QPushButton* m_przyciskDoPrawej;
+    QPushButton* m_przyciskZapisz;
     DwieListy* m_straznicy = nullptr;
 };
 

@@ -76,119 +76,127 @@ EdytorLinii::EdytorLinii(Module1& modul, QWidget* parent) : QWidget(parent, Qt::
 
 void EdytorLinii::zbuduj()
 {
-    Combo1 = lista(this, "Combo1", {},
-                   QStringLiteral("Numer i nazwa wybranej z listy linii któej parametry "
-                                  "przedstawione są na tym ekranie"));
-    Combo2 = lista(this, "Combo2", {},
-                   QStringLiteral("Nazwa wybranej linii. Aby ją zmienić należy wybrać dowolną z "
-                                  "listy."));
-    Combo2->setEditable(true);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
-    Combo2->setCompleter(nullptr); // names are compared exactly; no case-blind completion
+    m_wyborLinii = lista(this, "Combo1", {},
+                         QStringLiteral("Numer i nazwa wybranej z listy linii któej parametry "
+                                        "przedstawione są na tym ekranie"));
+    m_poleNazwy =
+        lista(this, "Combo2", {},
+              QStringLiteral("Nazwa wybranej linii. Aby ją zmienić należy wybrać dowolną z "
+                             "listy."));
+    m_poleNazwy->setEditable(true);
+    m_poleNazwy->setInsertPolicy(QComboBox::NoInsert);
+    m_poleNazwy->setCompleter(nullptr); // names are compared exactly; no case-blind completion
     const QString wartosc = QStringLiteral("Wartość wyświetlana po wybranej nazwie.");
-    Combo3 = {lista(this, "Combo3_0", liczby(0, 99), wartosc),
-              lista(this, "Combo3_1", liczby(0, 99), wartosc)};
-    Command2 = new QPushButton(QStringLiteral("Dodaj do listy"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setToolTip(QStringLiteral("Dodanie do listy nazw nazwy z okna wyżej. Nazwa ta "
-                                        "zostanie umieszczona na jednej z 32 ostatnich pozycji "
-                                        "listy."));
-    Command3 = new QPushButton(QStringLiteral("Usuń z listy"), this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->setToolTip(QStringLiteral("Usunięcie z listy wybranej powyżej nazwy. Uwaga: Można "
-                                        "usunąć tylko jedną z ostatnich 32 nazw."));
-    Combo4 =
+    m_wartosci = {lista(this, "Combo3_0", liczby(0, 99), wartosc),
+                  lista(this, "Combo3_1", liczby(0, 99), wartosc)};
+    m_przyciskDodajNazwe = new QPushButton(QStringLiteral("Dodaj do listy"), this);
+    m_przyciskDodajNazwe->setObjectName(QStringLiteral("Command2"));
+    m_przyciskDodajNazwe->setToolTip(
+        QStringLiteral("Dodanie do listy nazw nazwy z okna wyżej. Nazwa ta "
+                       "zostanie umieszczona na jednej z 32 ostatnich pozycji "
+                       "listy."));
+    m_przyciskUsunNazwe = new QPushButton(QStringLiteral("Usuń z listy"), this);
+    m_przyciskUsunNazwe->setObjectName(QStringLiteral("Command3"));
+    m_przyciskUsunNazwe->setToolTip(
+        QStringLiteral("Usunięcie z listy wybranej powyżej nazwy. Uwaga: Można "
+                       "usunąć tylko jedną z ostatnich 32 nazw."));
+    m_strefa =
         lista(this, "Combo4", liczby(1, 10, 2), QStringLiteral("Numer strefy dla wybranej linii."));
-    Combo5 = lista(this, "Combo5", {QStringLiteral("3-stanowa"), QStringLiteral("2-stanowa")},
-                   QStringLiteral("Rodzaj wybranej linii."));
-    Combo6 = lista(this, "Combo6",
-                   {QStringLiteral("250 ms"), QStringLiteral("500 ms"), QStringLiteral("750 ms"),
-                    QStringLiteral("1 sek.")},
-                   QStringLiteral("Czułość wybranej linii."));
-    Combo7 = lista(this, "Combo7", liczby(1, 9),
-                   QStringLiteral("Ilość alarmów na dobę sygnalizowanych przez wybraną linię."));
-    Combo8 = lista(this, "Combo8", Typy, QStringLiteral("Typ wybranej linii"));
+    m_rodzaj = lista(this, "Combo5", {QStringLiteral("3-stanowa"), QStringLiteral("2-stanowa")},
+                     QStringLiteral("Rodzaj wybranej linii."));
+    m_czulosc = lista(this, "Combo6",
+                      {QStringLiteral("250 ms"), QStringLiteral("500 ms"), QStringLiteral("750 ms"),
+                       QStringLiteral("1 sek.")},
+                      QStringLiteral("Czułość wybranej linii."));
+    m_liczbaAlarmow =
+        lista(this, "Combo7", liczby(1, 9),
+              QStringLiteral("Ilość alarmów na dobę sygnalizowanych przez wybraną linię."));
+    m_typ = lista(this, "Combo8", Typy, QStringLiteral("Typ wybranej linii"));
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame2 = new QGroupBox(QStringLiteral("Czasy opóźnienia:"), Frame1);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame3 = new QGroupBox(QStringLiteral("Warunek"), Frame1);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    Combo9 = lista(Frame2, "Combo9", liczby(1, 99));
-    Combo10 = lista(Frame2, "Combo10", liczby(1, 99));
-    Combo11 = lista(Frame3, "Combo11", liczby(1, 80));
-    Combo12 = lista(Frame3, "Combo12", liczby(0, 80));
+    m_ramkaCzasow = new QGroupBox(this);
+    m_ramkaCzasow->setObjectName(QStringLiteral("Frame1"));
+    m_ramkaOpoznien = new QGroupBox(QStringLiteral("Czasy opóźnienia:"), m_ramkaCzasow);
+    m_ramkaOpoznien->setObjectName(QStringLiteral("Frame2"));
+    m_ramkaWarunku = new QGroupBox(QStringLiteral("Warunek"), m_ramkaCzasow);
+    m_ramkaWarunku->setObjectName(QStringLiteral("Frame3"));
+    m_opoznienieWejscia = lista(m_ramkaOpoznien, "Combo9", liczby(1, 99));
+    m_opoznienieWyjscia = lista(m_ramkaOpoznien, "Combo10", liczby(1, 99));
+    m_warunekWejscia = lista(m_ramkaWarunku, "Combo11", liczby(1, 80));
+    m_warunekWyjscia = lista(m_ramkaWarunku, "Combo12", liczby(0, 80));
     for (auto [ramka, gora, dol] :
-         {std::tuple{Frame2, Combo9, Combo10}, std::tuple{Frame3, Combo11, Combo12}}) {
+         {std::tuple{m_ramkaOpoznien, m_opoznienieWejscia, m_opoznienieWyjscia},
+          std::tuple{m_ramkaWarunku, m_warunekWejscia, m_warunekWyjscia}}) {
         auto* s = new QGridLayout(ramka);
         s->addWidget(etykieta(ramka, QStringLiteral("wejścia:")), 0, 0);
         s->addWidget(gora, 0, 1);
         s->addWidget(etykieta(ramka, QStringLiteral("wyjścia:")), 1, 0);
         s->addWidget(dol, 1, 1);
     }
-    auto* s1 = new QVBoxLayout(Frame1);
-    s1->addWidget(Frame2);
-    s1->addWidget(Frame3);
+    auto* s1 = new QVBoxLayout(m_ramkaCzasow);
+    s1->addWidget(m_ramkaOpoznien);
+    s1->addWidget(m_ramkaWarunku);
     s1->addStretch();
 
-    Frame4 = new QGroupBox(this);
-    Frame4->setObjectName(QStringLiteral("Frame4"));
-    List1 = new QListWidget(Frame4);
-    List1->setObjectName(QStringLiteral("List1"));
-    List2 = new QListWidget(Frame4);
-    List2->setObjectName(QStringLiteral("List2"));
-    Command1 = new QPushButton(QStringLiteral("<="), Frame4);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command4 = new QPushButton(QStringLiteral("=>"), Frame4);
-    Command4->setObjectName(QStringLiteral("Command4"));
-    for (QListWidget* l : {List1, List2})
+    m_ramkaSzyfrowania = new QGroupBox(this);
+    m_ramkaSzyfrowania->setObjectName(QStringLiteral("Frame4"));
+    m_szyfrowane = new QListWidget(m_ramkaSzyfrowania);
+    m_szyfrowane->setObjectName(QStringLiteral("List1"));
+    m_pozostaleLinie = new QListWidget(m_ramkaSzyfrowania);
+    m_pozostaleLinie->setObjectName(QStringLiteral("List2"));
+    m_przyciskDoLewej = new QPushButton(QStringLiteral("<="), m_ramkaSzyfrowania);
+    m_przyciskDoLewej->setObjectName(QStringLiteral("Command1"));
+    m_przyciskDoPrawej = new QPushButton(QStringLiteral("=>"), m_ramkaSzyfrowania);
+    m_przyciskDoPrawej->setObjectName(QStringLiteral("Command4"));
+    for (QListWidget* l : {m_szyfrowane, m_pozostaleLinie})
         l->setMinimumSize(180, 160);
-    m_listy = new DwieListy(List1, List2, Command1, Command4, this);
-    auto* s4 = new QGridLayout(Frame4);
-    s4->addWidget(etykieta(Frame4, QStringLiteral("następujące linie szyfrowane:")), 0, 0);
-    s4->addWidget(List1, 1, 0, 2, 1);
-    s4->addWidget(Command1, 1, 1, Qt::AlignBottom);
-    s4->addWidget(Command4, 2, 1, Qt::AlignTop);
-    s4->addWidget(List2, 1, 2, 2, 1);
+    m_listy =
+        new DwieListy(m_szyfrowane, m_pozostaleLinie, m_przyciskDoLewej, m_przyciskDoPrawej, this);
+    auto* s4 = new QGridLayout(m_ramkaSzyfrowania);
+    s4->addWidget(etykieta(m_ramkaSzyfrowania, QStringLiteral("następujące linie szyfrowane:")), 0,
+                  0);
+    s4->addWidget(m_szyfrowane, 1, 0, 2, 1);
+    s4->addWidget(m_przyciskDoLewej, 1, 1, Qt::AlignBottom);
+    s4->addWidget(m_przyciskDoPrawej, 2, 1, Qt::AlignTop);
+    s4->addWidget(m_pozostaleLinie, 1, 2, 2, 1);
 
-    Command5 = new QPushButton(QStringLiteral("ZAPISZ  ZMIANY"), this);
-    Command5->setObjectName(QStringLiteral("Command5"));
-    Command5->setToolTip(QStringLiteral("Zapisz wprowadzone zmiany do odpowiednich rejestrów "
-                                        "pamięci RAM komputera."));
+    m_przyciskZapisz = new QPushButton(QStringLiteral("ZAPISZ  ZMIANY"), this);
+    m_przyciskZapisz->setObjectName(QStringLiteral("Command5"));
+    m_przyciskZapisz->setToolTip(
+        QStringLiteral("Zapisz wprowadzone zmiany do odpowiednich rejestrów "
+                       "pamięci RAM komputera."));
 
     auto* g = new QGridLayout(this);
     int w = 0;
     g->addWidget(etykieta(this, QStringLiteral("Numer i nazwa wybranej linii:")), w, 0);
-    g->addWidget(Combo1, w++, 1, 1, 3);
+    g->addWidget(m_wyborLinii, w++, 1, 1, 3);
     g->addWidget(etykieta(this, QStringLiteral("Nazwa:")), w, 0);
-    g->addWidget(Combo2, w, 1);
-    g->addWidget(Command2, w++, 2, 1, 2);
+    g->addWidget(m_poleNazwy, w, 1);
+    g->addWidget(m_przyciskDodajNazwe, w++, 2, 1, 2);
     g->addWidget(etykieta(this, QStringLiteral("Wartość:")), w, 0);
-    g->addWidget(Combo3[0], w, 1);
-    g->addWidget(Combo3[1], w, 2);
-    g->addWidget(Command3, w++, 3);
-    const std::pair<const char*, QComboBox*> pola[] = {{"Nr. strefy:", Combo4},
-                                                       {"Linia:", Combo5},
-                                                       {"Czułość:", Combo6},
-                                                       {"Ilość alarmów:", Combo7},
-                                                       {"Linia:", Combo8}};
+    g->addWidget(m_wartosci[0], w, 1);
+    g->addWidget(m_wartosci[1], w, 2);
+    g->addWidget(m_przyciskUsunNazwe, w++, 3);
+    const std::pair<const char*, QComboBox*> pola[] = {{"Nr. strefy:", m_strefa},
+                                                       {"Linia:", m_rodzaj},
+                                                       {"Czułość:", m_czulosc},
+                                                       {"Ilość alarmów:", m_liczbaAlarmow},
+                                                       {"Linia:", m_typ}};
     for (auto [tekst, c] : pola) {
         g->addWidget(etykieta(this, QString::fromUtf8(tekst)), w, 0);
         g->addWidget(c, w++, 1);
     }
-    // Frame4 shares Frame1's place: only one of them is ever shown.
-    g->addWidget(Frame1, w, 0, 1, 4);
-    g->addWidget(Frame4, w++, 0, 1, 4);
+    // The encrypted-line frame shares the delay frame's place: only one of them is ever shown.
+    g->addWidget(m_ramkaCzasow, w, 0, 1, 4);
+    g->addWidget(m_ramkaSzyfrowania, w++, 0, 1, 4);
     g->setRowStretch(w, 1);
-    g->addWidget(Command5, ++w, 0, 1, 4, Qt::AlignHCenter);
+    g->addWidget(m_przyciskZapisz, ++w, 0, 1, 4, Qt::AlignHCenter);
 
-    connect(Combo1, &QComboBox::currentIndexChanged, this, &EdytorLinii::NowyNumerLinii);
-    connect(Combo1, &QComboBox::activated, this, &EdytorLinii::NowyNumerLinii);
-    connect(Combo8, &QComboBox::activated, this, &EdytorLinii::NowyTypLinii);
-    connect(Command2, &QPushButton::clicked, this, &EdytorLinii::dodajNazwe);
-    connect(Command3, &QPushButton::clicked, this, &EdytorLinii::usunNazwe);
-    connect(Command5, &QPushButton::clicked, this, &EdytorLinii::zapiszZmiany);
+    connect(m_wyborLinii, &QComboBox::currentIndexChanged, this, &EdytorLinii::NowyNumerLinii);
+    connect(m_wyborLinii, &QComboBox::activated, this, &EdytorLinii::NowyNumerLinii);
+    connect(m_typ, &QComboBox::activated, this, &EdytorLinii::NowyTypLinii);
+    connect(m_przyciskDodajNazwe, &QPushButton::clicked, this, &EdytorLinii::dodajNazwe);
+    connect(m_przyciskUsunNazwe, &QPushButton::clicked, this, &EdytorLinii::usunNazwe);
+    connect(m_przyciskZapisz, &QPushButton::clicked, this, &EdytorLinii::zapiszZmiany);
 }
 
 void EdytorLinii::wypelnij()
@@ -196,50 +204,50 @@ void EdytorLinii::wypelnij()
     m_nazwy = m.Obraz.NazwyLinii;
     m_nazwyPrzed = m_nazwy;
     for (const QString& n : m_nazwy)
-        Combo2->addItem(n);
-    const QSignalBlocker cisza(Combo1);
+        m_poleNazwy->addItem(n);
+    const QSignalBlocker cisza(m_wyborLinii);
     for (int k = 1; k <= Konfiguracja::LiczbaLinii; ++k)
-        Combo1->addItem(tekstWyboruLinii(m.Obraz, k));
-    Combo1->setCurrentIndex(0);
+        m_wyborLinii->addItem(tekstWyboruLinii(m.Obraz, k));
+    m_wyborLinii->setCurrentIndex(0);
     NowyNumerLinii();
 }
 
 void EdytorLinii::NowyNumerLinii()
 {
     bool ok = false;
-    const int n = Combo1->currentText().left(2).toInt(&ok);
+    const int n = m_wyborLinii->currentText().left(2).toInt(&ok);
     if (!ok || n < 1 || n > Konfiguracja::LiczbaLinii)
         return;
     m_n = n;
     const ParametryLinii p = odczytajLinie(m.Obraz.Linie[n]);
-    Combo2->setCurrentIndex(p.nazwa);
-    Combo2->setEditText(m_nazwy[p.nazwa]);
-    pokazLiczbe(Combo3[0], p.wartosci[0]);
-    pokazLiczbe(Combo3[1], p.wartosci[1]);
-    Combo4->setCurrentIndex(p.strefa == ParametryLinii::Nieznany ? -1 : p.strefa - 1);
-    Combo5->setCurrentIndex(p.dwustanowa ? 1 : 0);
-    Combo6->setCurrentIndex(p.czulosc);
-    pokazLiczbe(Combo7, p.alarmy);
+    m_poleNazwy->setCurrentIndex(p.nazwa);
+    m_poleNazwy->setEditText(m_nazwy[p.nazwa]);
+    pokazLiczbe(m_wartosci[0], p.wartosci[0]);
+    pokazLiczbe(m_wartosci[1], p.wartosci[1]);
+    m_strefa->setCurrentIndex(p.strefa == ParametryLinii::Nieznany ? -1 : p.strefa - 1);
+    m_rodzaj->setCurrentIndex(p.dwustanowa ? 1 : 0);
+    m_czulosc->setCurrentIndex(p.czulosc);
+    pokazLiczbe(m_liczbaAlarmow, p.alarmy);
     // A type code the editor does not know shows no type, rather than the former line's.
-    Combo8->setCurrentIndex(p.typ);
+    m_typ->setCurrentIndex(p.typ);
     NowyTypLinii();
 }
 
 void EdytorLinii::NowyTypLinii()
 {
-    const int typ = Combo8->currentIndex();
+    const int typ = m_typ->currentIndex();
     const bool czasy = typ == Opozniona || typ == Warunkowa;
-    Frame1->setVisible(czasy);
-    Frame4->setVisible(typ == Szyfrujaca);
+    m_ramkaCzasow->setVisible(czasy);
+    m_ramkaSzyfrowania->setVisible(typ == Szyfrujaca);
     if (czasy) {
-        Frame1->setTitle(QStringLiteral("Linia ") + Combo8->currentText());
-        Frame2->setVisible(true);
-        Frame3->setVisible(typ == Warunkowa);
+        m_ramkaCzasow->setTitle(QStringLiteral("Linia ") + m_typ->currentText());
+        m_ramkaOpoznien->setVisible(true);
+        m_ramkaWarunku->setVisible(typ == Warunkowa);
         DispOpo();
         if (typ == Warunkowa)
             DispWar();
     } else if (typ == Szyfrujaca) {
-        Frame4->setTitle(QStringLiteral("Linia ") + Combo8->currentText());
+        m_ramkaSzyfrowania->setTitle(QStringLiteral("Linia ") + m_typ->currentText());
         DispListe();
     }
 }
@@ -247,15 +255,15 @@ void EdytorLinii::NowyTypLinii()
 void EdytorLinii::DispOpo()
 {
     const ParametryLinii p = odczytajLinie(m.Obraz.Linie[m_n]);
-    pokazLiczbe(Combo9, p.opoznienieWejscia);
-    pokazLiczbe(Combo10, p.opoznienieWyjscia);
+    pokazLiczbe(m_opoznienieWejscia, p.opoznienieWejscia);
+    pokazLiczbe(m_opoznienieWyjscia, p.opoznienieWyjscia);
 }
 
 void EdytorLinii::DispWar()
 {
     const ParametryLinii p = odczytajLinie(m.Obraz.Linie[m_n]);
-    pokazLiczbe(Combo11, p.warunekWejscia);
-    pokazLiczbe(Combo12, p.warunekWyjscia);
+    pokazLiczbe(m_warunekWejscia, p.warunekWejscia);
+    pokazLiczbe(m_warunekWyjscia, p.warunekWyjscia);
 }
 
 void EdytorLinii::DispListe()
@@ -272,17 +280,17 @@ void EdytorLinii::DispListe()
 ParametryLinii EdytorLinii::zBoksow() const
 {
     ParametryLinii p;
-    p.nazwa = pozycjaNazwy(m_nazwy, Combo2->currentText());
-    p.wartosci = {liczbaZ(Combo3[0]), liczbaZ(Combo3[1])};
-    p.strefa = liczbaZ(Combo4);
-    p.dwustanowa = Combo5->currentText().startsWith(QLatin1Char('2'));
-    p.czulosc = Combo6->currentIndex();
-    p.alarmy = liczbaZ(Combo7);
-    p.typ = Combo8->currentIndex();
-    p.opoznienieWejscia = liczbaZ(Combo9);
-    p.opoznienieWyjscia = liczbaZ(Combo10);
-    p.warunekWejscia = liczbaZ(Combo11);
-    p.warunekWyjscia = liczbaZ(Combo12);
+    p.nazwa = pozycjaNazwy(m_nazwy, m_poleNazwy->currentText());
+    p.wartosci = {liczbaZ(m_wartosci[0]), liczbaZ(m_wartosci[1])};
+    p.strefa = liczbaZ(m_strefa);
+    p.dwustanowa = m_rodzaj->currentText().startsWith(QLatin1Char('2'));
+    p.czulosc = m_czulosc->currentIndex();
+    p.alarmy = liczbaZ(m_liczbaAlarmow);
+    p.typ = m_typ->currentIndex();
+    p.opoznienieWejscia = liczbaZ(m_opoznienieWejscia);
+    p.opoznienieWyjscia = liczbaZ(m_opoznienieWyjscia);
+    p.warunekWejscia = liczbaZ(m_warunekWejscia);
+    p.warunekWyjscia = liczbaZ(m_warunekWyjscia);
     p.szyfrowane = m_listy->czlonkowie();
     return p;
 }
@@ -296,30 +304,30 @@ void EdytorLinii::ZapiszLinie()
 
 void EdytorLinii::dodajNazwe()
 {
-    const WynikNazwy w = dodajNazweNietypowa(m_nazwy, Combo2->currentText());
+    const WynikNazwy w = dodajNazweNietypowa(m_nazwy, m_poleNazwy->currentText());
     if (w.rodzaj == WynikNazwy::Dopisana) {
-        Combo2->setItemText(w.pozycja, w.nazwa);
-        Combo2->setCurrentIndex(w.pozycja);
+        m_poleNazwy->setItemText(w.pozycja, w.nazwa);
+        m_poleNazwy->setCurrentIndex(w.pozycja);
     }
     if (w.rodzaj != WynikNazwy::ZleZnaki)
-        Combo2->setEditText(w.nazwa);
+        m_poleNazwy->setEditText(w.nazwa);
     Komunikaty::info(this, w.komunikat());
 }
 
 void EdytorLinii::usunNazwe()
 {
-    const WynikNazwy w = usunNazweNietypowa(m_nazwy, Combo2->currentText());
+    const WynikNazwy w = usunNazweNietypowa(m_nazwy, m_poleNazwy->currentText());
     if (w.rodzaj == WynikNazwy::Usunieta) {
-        const QSignalBlocker cisza(Combo2);
-        Combo2->setItemText(w.pozycja, m_nazwy[w.pozycja]);
-        Combo2->setEditText(w.nazwa);
+        const QSignalBlocker cisza(m_poleNazwy);
+        m_poleNazwy->setItemText(w.pozycja, m_nazwy[w.pozycja]);
+        m_poleNazwy->setEditText(w.nazwa);
     }
     Komunikaty::info(this, w.komunikat());
 }
 
 void EdytorLinii::zapiszZmiany()
 {
-    const QString nazwa = Combo2->currentText();
+    const QString nazwa = m_poleNazwy->currentText();
     if (pozycjaNazwy(m_nazwy, nazwa) < 0) {
         // Byte 8 can only hold a dictionary position: a typed name must be added first.
         Komunikaty::info(this, QStringLiteral("Nazwa: <") + nazwa +

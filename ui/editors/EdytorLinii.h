@@ -46,32 +46,32 @@ private:
 
     Module1& m;
     int m_n = 1;
-    NazwyLiniiTablica m_nazwy;      // working copy of the dictionary, item i of Combo2
+    NazwyLiniiTablica m_nazwy;      // working copy of the dictionary, item i of m_poleNazwy
     NazwyLiniiTablica m_nazwyPrzed; // the dictionary as the window found it
 
-    QComboBox* Combo1;
-    QComboBox* Combo2;
-    std::array<QComboBox*, 2> Combo3;
-    QComboBox* Combo4;
-    QComboBox* Combo5;
-    QComboBox* Combo6;
-    QComboBox* Combo7;
-    QComboBox* Combo8;
-    QComboBox* Combo9;
-    QComboBox* Combo10;
-    QComboBox* Combo11;
-    QComboBox* Combo12;
-    QGroupBox* Frame1;
-    QGroupBox* Frame2;
-    QGroupBox* Frame3;
-    QGroupBox* Frame4;
-    QListWidget* List1;
-    QListWidget* List2;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QPushButton* Command5;
+    QComboBox* m_wyborLinii;
+    QComboBox* m_poleNazwy;
+    std::array<QComboBox*, 2> m_wartosci;
+    QComboBox* m_strefa;
+    QComboBox* m_rodzaj;
+    QComboBox* m_czulosc;
+    QComboBox* m_liczbaAlarmow;
+    QComboBox* m_typ;
+    QComboBox* m_opoznienieWejscia;
+    QComboBox* m_opoznienieWyjscia;
+    QComboBox* m_warunekWejscia;
+    QComboBox* m_warunekWyjscia;
+    QGroupBox* m_ramkaCzasow;
+    QGroupBox* m_ramkaOpoznien;
+    QGroupBox* m_ramkaWarunku;
+    QGroupBox* m_ramkaSzyfrowania;
+    QListWidget* m_szyfrowane;
+    QListWidget* m_pozostaleLinie;
+    QPushButton* m_przyciskDoLewej;
+    QPushButton* m_przyciskDodajNazwe;
+    QPushButton* m_przyciskUsunNazwe;
+    QPushButton* m_przyciskDoPrawej;
+    QPushButton* m_przyciskZapisz;
     DwieListy* m_listy;
 };
 

@@ -40,48 +40,52 @@ EdytorStref::EdytorStref(Module1& modul, QWidget* parent) : QWidget(parent, Qt::
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Parametry stref"));
 
-    auto* Label1 = nazwany(new QLabel(QStringLiteral("Numer wybranej strefy:"), this), "Label1");
-    Combo1 = nazwany(new QComboBox(this), "Combo1", QStringLiteral("Numer wybranej strefy"));
-    Combo1->setEditable(false);
-    Label1->setBuddy(Combo1);
+    auto* napisNumeru =
+        nazwany(new QLabel(QStringLiteral("Numer wybranej strefy:"), this), "Label1");
+    m_wyborStrefy = nazwany(new QComboBox(this), "Combo1", QStringLiteral("Numer wybranej strefy"));
+    m_wyborStrefy->setEditable(false);
+    napisNumeru->setBuddy(m_wyborStrefy);
 
-    auto* Label2 = nazwany(
+    auto* napisZaleznych = nazwany(
         new QLabel(QStringLiteral("strefy współzależne od wybranej strefy:"), this), "Label2");
-    auto* Label3 = nazwany(new QLabel(QStringLiteral("strefy niezależne:"), this), "Label3");
-    List1 = nazwany(new QListWidget(this), "List1", PodpowiedzList);
-    List2 = nazwany(new QListWidget(this), "List2", PodpowiedzList);
+    auto* napisNiezaleznych =
+        nazwany(new QLabel(QStringLiteral("strefy niezależne:"), this), "Label3");
+    m_zalezne = nazwany(new QListWidget(this), "List1", PodpowiedzList);
+    m_niezalezne = nazwany(new QListWidget(this), "List2", PodpowiedzList);
 
-    auto* Command1 = nazwany(new QPushButton(QStringLiteral("<="), this), "Command1",
-                             QStringLiteral("Aby dodać strefę należy ją zaznaczyć  i nacisnąć "
-                                            "przycisk \"<=\""));
-    auto* Command4 = nazwany(new QPushButton(QStringLiteral("=>"), this), "Command4",
-                             QStringLiteral("Aby usunąć strefę należy ją zaznaczyć  i nacisnąć "
-                                            "przycisk \"=>\""));
-    auto* Command5 = nazwany(new QPushButton(QStringLiteral("ZAPISZ ZMIANY"), this), "Command5",
-                             PodpowiedzZapisu);
-    m_listy = new DwieListy(List1, List2, Command1, Command4, this);
+    auto* przyciskDoLewej =
+        nazwany(new QPushButton(QStringLiteral("<="), this), "Command1",
+                QStringLiteral("Aby dodać strefę należy ją zaznaczyć  i nacisnąć "
+                               "przycisk \"<=\""));
+    auto* przyciskDoPrawej =
+        nazwany(new QPushButton(QStringLiteral("=>"), this), "Command4",
+                QStringLiteral("Aby usunąć strefę należy ją zaznaczyć  i nacisnąć "
+                               "przycisk \"=>\""));
+    auto* przyciskZapisz = nazwany(new QPushButton(QStringLiteral("ZAPISZ ZMIANY"), this),
+                                   "Command5", PodpowiedzZapisu);
+    m_listy = new DwieListy(m_zalezne, m_niezalezne, przyciskDoLewej, przyciskDoPrawej, this);
 
     auto* przyciski = new QVBoxLayout;
     przyciski->addStretch();
-    przyciski->addWidget(Command1);
-    przyciski->addWidget(Command4);
+    przyciski->addWidget(przyciskDoLewej);
+    przyciski->addWidget(przyciskDoPrawej);
     przyciski->addStretch();
 
     auto* uklad = new QGridLayout(this);
-    uklad->addWidget(Label1, 0, 0);
-    uklad->addWidget(Combo1, 0, 2);
-    uklad->addWidget(Label2, 1, 0);
-    uklad->addWidget(Label3, 1, 2);
-    uklad->addWidget(List1, 2, 0);
+    uklad->addWidget(napisNumeru, 0, 0);
+    uklad->addWidget(m_wyborStrefy, 0, 2);
+    uklad->addWidget(napisZaleznych, 1, 0);
+    uklad->addWidget(napisNiezaleznych, 1, 2);
+    uklad->addWidget(m_zalezne, 2, 0);
     uklad->addLayout(przyciski, 2, 1);
-    uklad->addWidget(List2, 2, 2);
-    uklad->addWidget(Command5, 3, 0, 1, 3, Qt::AlignHCenter);
+    uklad->addWidget(m_niezalezne, 2, 2);
+    uklad->addWidget(przyciskZapisz, 3, 0, 1, 3, Qt::AlignHCenter);
 
     for (int z = 1; z <= Konfiguracja::LiczbaStref; ++z)
-        Combo1->addItem(DwieListy::dwieCyfry(z));
-    connect(Combo1, &QComboBox::currentIndexChanged, this, &EdytorStref::NowyNumerStrefy);
-    connect(Command5, &QPushButton::clicked, this, &EdytorStref::zapiszZmiany);
-    Combo1->setCurrentIndex(0);
+        m_wyborStrefy->addItem(DwieListy::dwieCyfry(z));
+    connect(m_wyborStrefy, &QComboBox::currentIndexChanged, this, &EdytorStref::NowyNumerStrefy);
+    connect(przyciskZapisz, &QPushButton::clicked, this, &EdytorStref::zapiszZmiany);
+    m_wyborStrefy->setCurrentIndex(0);
     NowyNumerStrefy();
 
     czyscStatusPoZamknieciu(this, m);
@@ -90,7 +94,7 @@ EdytorStref::EdytorStref(Module1& modul, QWidget* parent) : QWidget(parent, Qt::
 void EdytorStref::NowyNumerStrefy()
 {
     bool ok = false;
-    const int z = Combo1->currentText().left(2).toInt(&ok);
+    const int z = m_wyborStrefy->currentText().left(2).toInt(&ok);
     Z = ok ? z : 1;
     DispListeStref();
 }

@@ -28,9 +28,9 @@ private:
 
     Module1& m;
     int Z = 1;
-    QComboBox* Combo1;
-    QListWidget* List1;
-    QListWidget* List2;
+    QComboBox* m_wyborStrefy;
+    QListWidget* m_zalezne;
+    QListWidget* m_niezalezne;
     DwieListy* m_listy;
 };
 

@@ -74,84 +74,90 @@ EdytorWyjsc::EdytorWyjsc(Module1& modul, QWidget* parent) : QWidget(parent, Qt::
     setWindowTitle(Tytul);
     zbuduj();
 
-    m_zdarzenia = new DwieListy(List1, List2, Command1, Command2, this);
-    connect(Combo1, &QComboBox::currentIndexChanged, this, &EdytorWyjsc::NowyOCPk);
-    connect(Combo1, &QComboBox::activated, this, &EdytorWyjsc::NowyOCPk);
-    connect(Command3, &QPushButton::clicked, this, &EdytorWyjsc::zapiszZmiany);
+    m_zdarzenia = new DwieListy(m_przypisaneZdarzenia, m_pozostaleZdarzenia, m_przyciskDoLewej,
+                                m_przyciskDoPrawej, this);
+    connect(m_wyborWyjscia, &QComboBox::currentIndexChanged, this, &EdytorWyjsc::NowyOCPk);
+    connect(m_wyborWyjscia, &QComboBox::activated, this, &EdytorWyjsc::NowyOCPk);
+    connect(m_przyciskZapisz, &QPushButton::clicked, this, &EdytorWyjsc::zapiszZmiany);
 
     // Load: every opening starts on OC-01.
     {
-        const QSignalBlocker cisza(Combo1);
-        Combo1->addItems(pozycjeWyboruWyjscia());
-        Combo1->setCurrentIndex(0);
+        const QSignalBlocker cisza(m_wyborWyjscia);
+        m_wyborWyjscia->addItems(pozycjeWyboruWyjscia());
+        m_wyborWyjscia->setCurrentIndex(0);
     }
     NowyOCPk();
 }
 
 void EdytorWyjsc::zbuduj()
 {
-    Combo1 = lista("Combo1", {},
-                   QStringLiteral("Wybór wyjścia OC lub Pk dla którego wyświetlane są parametry "
-                                  "na tym ekranie"),
-                   this);
+    m_wyborWyjscia =
+        lista("Combo1", {},
+              QStringLiteral("Wybór wyjścia OC lub Pk dla którego wyświetlane są parametry "
+                             "na tym ekranie"),
+              this);
 
-    Frame1 = nazwany(new QGroupBox(QStringLiteral("OC:"), this), "Frame1");
-    Combo2 = lista("Combo2", {QStringLiteral("NO"), QStringLiteral("NC")},
-                   QStringLiteral("Typ wyjścia OC"), Frame1);
-    Combo3 = lista("Combo3", cyfry(),
-                   QStringLiteral("Opóźnienie pojawienia się alarmu na wyjściu OC"), Frame1);
-    auto* oc = new QGridLayout(Frame1);
-    oc->addWidget(etykieta("Label1", QStringLiteral("NC/NO:"), Frame1), 0, 0);
-    oc->addWidget(Combo2, 0, 1);
-    oc->addWidget(etykieta("Label2", QStringLiteral("Opóźnienie [min]:"), Frame1), 1, 0);
-    oc->addWidget(Combo3, 1, 1);
+    m_ramkaOC = nazwany(new QGroupBox(QStringLiteral("OC:"), this), "Frame1");
+    m_kontakt = lista("Combo2", {QStringLiteral("NO"), QStringLiteral("NC")},
+                      QStringLiteral("Typ wyjścia OC"), m_ramkaOC);
+    m_opoznienieOC =
+        lista("Combo3", cyfry(), QStringLiteral("Opóźnienie pojawienia się alarmu na wyjściu OC"),
+              m_ramkaOC);
+    auto* oc = new QGridLayout(m_ramkaOC);
+    oc->addWidget(etykieta("Label1", QStringLiteral("NC/NO:"), m_ramkaOC), 0, 0);
+    oc->addWidget(m_kontakt, 0, 1);
+    oc->addWidget(etykieta("Label2", QStringLiteral("Opóźnienie [min]:"), m_ramkaOC), 1, 0);
+    oc->addWidget(m_opoznienieOC, 1, 1);
 
-    Frame2 = nazwany(new QGroupBox(QStringLiteral("Pk:"), this), "Frame2");
-    Combo4 = lista("Combo4", {Automatyczne, Reczne},
-                   QStringLiteral("Wybór sposobu kasowania alarmu na wyjściu Pk"), Frame2);
-    Label4 = etykieta("Label4", QStringLiteral("Czas trwania [min]:"), Frame2);
-    Combo5 = lista("Combo5", cyfry(), QStringLiteral("Czas trwania alarmu na wyjściu Pk"), Frame2);
-    Combo6 = lista("Combo6", cyfry(),
-                   QStringLiteral("Opóźnienie pojawienia się alarmu na wyjściu Pk"), Frame2);
-    auto* pk = new QGridLayout(Frame2);
-    pk->addWidget(etykieta("Label3", QStringLiteral("Kasowanie:"), Frame2), 0, 0);
-    pk->addWidget(Combo4, 0, 1);
-    pk->addWidget(Label4, 1, 0);
-    pk->addWidget(Combo5, 1, 1);
-    pk->addWidget(etykieta("Label5", QStringLiteral("Opóźnienie [min]:"), Frame2), 2, 0);
-    pk->addWidget(Combo6, 2, 1);
+    m_ramkaPk = nazwany(new QGroupBox(QStringLiteral("Pk:"), this), "Frame2");
+    m_kasowanie = lista("Combo4", {Automatyczne, Reczne},
+                        QStringLiteral("Wybór sposobu kasowania alarmu na wyjściu Pk"), m_ramkaPk);
+    m_napisCzasuAlarmu = etykieta("Label4", QStringLiteral("Czas trwania [min]:"), m_ramkaPk);
+    m_czasAlarmu =
+        lista("Combo5", cyfry(), QStringLiteral("Czas trwania alarmu na wyjściu Pk"), m_ramkaPk);
+    m_opoznieniePk =
+        lista("Combo6", cyfry(), QStringLiteral("Opóźnienie pojawienia się alarmu na wyjściu Pk"),
+              m_ramkaPk);
+    auto* pk = new QGridLayout(m_ramkaPk);
+    pk->addWidget(etykieta("Label3", QStringLiteral("Kasowanie:"), m_ramkaPk), 0, 0);
+    pk->addWidget(m_kasowanie, 0, 1);
+    pk->addWidget(m_napisCzasuAlarmu, 1, 0);
+    pk->addWidget(m_czasAlarmu, 1, 1);
+    pk->addWidget(etykieta("Label5", QStringLiteral("Opóźnienie [min]:"), m_ramkaPk), 2, 0);
+    pk->addWidget(m_opoznieniePk, 2, 1);
 
-    auto* Frame3 = nazwany(new QGroupBox(this), "Frame3");
-    auto* Label6 = etykieta("Label6", QStringLiteral("Przyporządkowane zdarzenia:"), Frame3);
-    Label6->setToolTip(QStringLiteral("Zdarzenia wywołujące alarm na wybranym wyjściu"));
-    List1 = nazwany(new QListWidget(Frame3), "List1");
-    List2 = nazwany(new QListWidget(Frame3), "List2");
-    Command1 = nazwany(new QPushButton(QStringLiteral("<="), Frame3), "Command1");
-    Command2 = nazwany(new QPushButton(QStringLiteral("=>"), Frame3), "Command2");
+    auto* ramkaZdarzen = nazwany(new QGroupBox(this), "Frame3");
+    auto* napisZdarzen =
+        etykieta("Label6", QStringLiteral("Przyporządkowane zdarzenia:"), ramkaZdarzen);
+    napisZdarzen->setToolTip(QStringLiteral("Zdarzenia wywołujące alarm na wybranym wyjściu"));
+    m_przypisaneZdarzenia = nazwany(new QListWidget(ramkaZdarzen), "List1");
+    m_pozostaleZdarzenia = nazwany(new QListWidget(ramkaZdarzen), "List2");
+    m_przyciskDoLewej = nazwany(new QPushButton(QStringLiteral("<="), ramkaZdarzen), "Command1");
+    m_przyciskDoPrawej = nazwany(new QPushButton(QStringLiteral("=>"), ramkaZdarzen), "Command2");
     auto* przyciski = new QVBoxLayout;
     przyciski->addStretch(1);
-    przyciski->addWidget(Command1);
-    przyciski->addWidget(Command2);
+    przyciski->addWidget(m_przyciskDoLewej);
+    przyciski->addWidget(m_przyciskDoPrawej);
     przyciski->addStretch(1);
-    auto* zdarzenia = new QGridLayout(Frame3);
-    zdarzenia->addWidget(Label6, 0, 0);
-    zdarzenia->addWidget(List1, 1, 0);
+    auto* zdarzenia = new QGridLayout(ramkaZdarzen);
+    zdarzenia->addWidget(napisZdarzen, 0, 0);
+    zdarzenia->addWidget(m_przypisaneZdarzenia, 1, 0);
     zdarzenia->addLayout(przyciski, 1, 1);
-    zdarzenia->addWidget(List2, 1, 2);
+    zdarzenia->addWidget(m_pozostaleZdarzenia, 1, 2);
 
-    Command3 = nazwany(new QPushButton(QStringLiteral("ZAPISZ ZMIANY"), this), "Command3",
-                       QStringLiteral("Zapisz wprowadzone zmiany do odpowiednich rejestrów "
-                                      "pamięci RAM komputera."));
+    m_przyciskZapisz = nazwany(new QPushButton(QStringLiteral("ZAPISZ ZMIANY"), this), "Command3",
+                               QStringLiteral("Zapisz wprowadzone zmiany do odpowiednich rejestrów "
+                                              "pamięci RAM komputera."));
 
     auto* gora = new QHBoxLayout;
-    gora->addWidget(Combo1);
-    gora->addWidget(Frame1);
-    gora->addWidget(Frame2);
+    gora->addWidget(m_wyborWyjscia);
+    gora->addWidget(m_ramkaOC);
+    gora->addWidget(m_ramkaPk);
     gora->addStretch(1);
-    gora->addWidget(Command3);
+    gora->addWidget(m_przyciskZapisz);
     auto* uklad = new QVBoxLayout(this);
     uklad->addLayout(gora);
-    uklad->addWidget(Frame3, 1);
+    uklad->addWidget(ramkaZdarzen, 1);
     resize(760, 420);
 }
 
@@ -165,23 +171,23 @@ QString EdytorWyjsc::tekstZdarzenia(int e) const
 void EdytorWyjsc::NowyOCPk()
 {
     m_zdarzenia->wyczysc();
-    m_wyjscie = wyjscieZTekstu(Combo1->currentText());
+    m_wyjscie = wyjscieZTekstu(m_wyborWyjscia->currentText());
     if (!m_wyjscie)
         return;
     const UstawieniaWyjscia u = czytajWyjscie(m.Obraz, *m_wyjscie);
     if (!m_wyjscie->pk) {
-        Frame2->hide();
-        Frame1->show();
-        Combo2->setCurrentIndex(u.kontaktNO ? 0 : 1);
-        pokazMinuty(Combo3, u.opoznienie);
+        m_ramkaPk->hide();
+        m_ramkaOC->show();
+        m_kontakt->setCurrentIndex(u.kontaktNO ? 0 : 1);
+        pokazMinuty(m_opoznienieOC, u.opoznienie);
     } else {
-        Frame1->hide();
-        Frame2->show();
-        Combo4->setCurrentIndex(u.kasowanieAutomatyczne ? 0 : 1);
-        Label4->setVisible(u.kasowanieAutomatyczne);
-        Combo5->setVisible(u.kasowanieAutomatyczne);
-        pokazMinuty(Combo5, u.czasAlarmu);
-        pokazMinuty(Combo6, u.opoznienie);
+        m_ramkaOC->hide();
+        m_ramkaPk->show();
+        m_kasowanie->setCurrentIndex(u.kasowanieAutomatyczne ? 0 : 1);
+        m_napisCzasuAlarmu->setVisible(u.kasowanieAutomatyczne);
+        m_czasAlarmu->setVisible(u.kasowanieAutomatyczne);
+        pokazMinuty(m_czasAlarmu, u.czasAlarmu);
+        pokazMinuty(m_opoznieniePk, u.opoznienie);
     }
     m_zdarzenia->wypelnij(
         zdarzeniaWyjsc(), [&u](int e) { return u.zdarzenia.contains(e); },
@@ -193,10 +199,10 @@ void EdytorWyjsc::ZapiszWyj()
     if (!m_wyjscie)
         return;
     UstawieniaWyjscia u;
-    u.kontaktNO = Combo2->currentText().endsWith(QLatin1Char('O'));
-    u.kasowanieAutomatyczne = Combo4->currentText().startsWith(QLatin1Char('A'));
-    u.opoznienie = wybraneMinuty(m_wyjscie->pk ? Combo6 : Combo3);
-    u.czasAlarmu = wybraneMinuty(Combo5);
+    u.kontaktNO = m_kontakt->currentText().endsWith(QLatin1Char('O'));
+    u.kasowanieAutomatyczne = m_kasowanie->currentText().startsWith(QLatin1Char('A'));
+    u.opoznienie = wybraneMinuty(m_wyjscie->pk ? m_opoznieniePk : m_opoznienieOC);
+    u.czasAlarmu = wybraneMinuty(m_czasAlarmu);
     u.zdarzenia = m_zdarzenia->czlonkowie();
     zapiszWyjscie(m.Obraz, *m_wyjscie, u);
 }

@@ -35,20 +35,20 @@ private:
 
     Module1& m;
     std::optional<WybraneWyjscie> m_wyjscie;
-    QComboBox* Combo1;
-    QGroupBox* Frame1;
-    QComboBox* Combo2;
-    QComboBox* Combo3;
-    QGroupBox* Frame2;
-    QComboBox* Combo4;
-    QLabel* Label4;
-    QComboBox* Combo5;
-    QComboBox* Combo6;
-    QListWidget* List1;
-    QListWidget* List2;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
+    QComboBox* m_wyborWyjscia;
+    QGroupBox* m_ramkaOC;
+    QComboBox* m_kontakt;
+    QComboBox* m_opoznienieOC;
+    QGroupBox* m_ramkaPk;
+    QComboBox* m_kasowanie;
+    QLabel* m_napisCzasuAlarmu;
+    QComboBox* m_czasAlarmu;
+    QComboBox* m_opoznieniePk;
+    QListWidget* m_przypisaneZdarzenia;
+    QListWidget* m_pozostaleZdarzenia;
+    QPushButton* m_przyciskDoLewej;
+    QPushButton* m_przyciskDoPrawej;
+    QPushButton* m_przyciskZapisz;
     DwieListy* m_zdarzenia = nullptr;
 };
 

@@ -27,7 +27,7 @@ namespace zr05
 
 OknoGlowne::OknoGlowne(Module1& modul, Lacze& lacze, QWidget* parent)
     : QMainWindow(parent), m(modul), m_lacze(lacze), m_port(new PortSzeregowy(this)),
-      m_timer1(new QTimer(this)), m_logowanie(modul, lacze), m_przesylanie(modul, lacze),
+      m_taktSekundowy(new QTimer(this)), m_logowanie(modul, lacze), m_przesylanie(modul, lacze),
       m_pobieranieArchiwum(modul, lacze), m_zdarzenia(modul), m_lampki(modul)
 {
     zaladujIkony();
@@ -50,10 +50,10 @@ OknoGlowne::OknoGlowne(Module1& modul, Lacze& lacze, QWidget* parent)
     // Room for the on-line view's register without resizing the window.
     resize(1000, 720);
 
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(1000);
-    connect(m_timer1, &QTimer::timeout, &m_lacze, &Lacze::tick);
-    m_timer1->start();
+    m_taktSekundowy->setObjectName(QStringLiteral("Timer1"));
+    m_taktSekundowy->setInterval(1000);
+    connect(m_taktSekundowy, &QTimer::timeout, &m_lacze, &Lacze::tick);
+    m_taktSekundowy->start();
 }
 
 OknoGlowne::~OknoGlowne()
@@ -75,48 +75,48 @@ void OknoGlowne::utworzUklad()
 
     utworzRamkePortu();
 
-    m_frame3 = new QGroupBox(QStringLiteral("Zalogowany:"), srodek);
-    m_frame3->setObjectName(QStringLiteral("Frame3"));
-    auto* ukladLog = new QVBoxLayout(m_frame3);
+    m_ramkaZalogowania = new QGroupBox(QStringLiteral("Zalogowany:"), srodek);
+    m_ramkaZalogowania->setObjectName(QStringLiteral("Frame3"));
+    auto* ukladLog = new QVBoxLayout(m_ramkaZalogowania);
     const QString podpisy[2] = {QStringLiteral("Użytk./Nadzorca"), QStringLiteral("Instalator")};
     for (int i = 0; i < 2; ++i) {
-        auto* c = new PoleWyswietlane(podpisy[i], m_frame3);
+        auto* c = new PoleWyswietlane(podpisy[i], m_ramkaZalogowania);
         c->setObjectName(QStringLiteral("Check1_%1").arg(i));
         // Display only: who is logged in is decided by the panel's answer to a code.
         c->setAttribute(Qt::WA_TransparentForMouseEvents);
         c->setFocusPolicy(Qt::NoFocus);
         ukladLog->addWidget(c);
-        m_check1[i] = c;
+        m_zalogowani[i] = c;
     }
 
-    auto* frame1 = nowaRamkaLinii(srodek);
-    auto* frame2 = nowaRamkaRejestru(srodek);
-    auto* frame4 = nowaRamkaZegara(srodek);
-    auto* frame5 = nowaRamkaStref(srodek);
-    auto* frame6 = nowaRamkaAlarmow(srodek);
-    m_ramkiOnLine = {frame1, frame2, frame4, frame5, frame6};
+    auto* ramkaLinii = nowaRamkaLinii(srodek);
+    auto* ramkaRejestru = nowaRamkaRejestru(srodek);
+    auto* ramkaZegara = nowaRamkaZegara(srodek);
+    auto* ramkaStref = nowaRamkaStref(srodek);
+    auto* ramkaAlarmow = nowaRamkaAlarmow(srodek);
+    m_ramkiOnLine = {ramkaLinii, ramkaRejestru, ramkaZegara, ramkaStref, ramkaAlarmow};
     for (int i = 0; i < 6; ++i)
-        m_text1[i] = frame4->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
+        m_polaZegara[i] = ramkaZegara->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
 
-    auto* picture1 = new ObrazStartowy(QStringLiteral(":/ikony/start.svg"), srodek);
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1 = picture1;
+    auto* obraz = new ObrazStartowy(QStringLiteral(":/ikony/start.svg"), srodek);
+    obraz->setObjectName(QStringLiteral("Picture1"));
+    m_obrazStartowy = obraz;
 
     auto* lewa = new QVBoxLayout;
-    lewa->addWidget(m_frame7);
-    lewa->addWidget(m_frame3);
-    lewa->addWidget(frame4);
+    lewa->addWidget(m_ramkaPortu);
+    lewa->addWidget(m_ramkaZalogowania);
+    lewa->addWidget(ramkaZegara);
     lewa->addStretch();
 
     auto* strefyIAlarmy = new QHBoxLayout;
-    strefyIAlarmy->addWidget(frame5);
-    strefyIAlarmy->addWidget(frame6, 1);
+    strefyIAlarmy->addWidget(ramkaStref);
+    strefyIAlarmy->addWidget(ramkaAlarmow, 1);
 
     auto* prawa = new QVBoxLayout;
-    prawa->addWidget(picture1, 1);
-    prawa->addWidget(frame1);
+    prawa->addWidget(obraz, 1);
+    prawa->addWidget(ramkaLinii);
     prawa->addLayout(strefyIAlarmy);
-    prawa->addWidget(frame2, 1);
+    prawa->addWidget(ramkaRejestru, 1);
 
     auto* uklad = new QHBoxLayout(srodek);
     uklad->addLayout(lewa);
@@ -153,14 +153,14 @@ void OknoGlowne::polaczZRdzeniem()
 
 void OknoGlowne::pokazZalogowanie()
 {
-    m_check1[0]->setChecked(m.zalogowanyUzytkownik());
-    m_check1[1]->setChecked(m.zalogowanyInstalator());
+    m_zalogowani[0]->setChecked(m.zalogowanyUzytkownik());
+    m_zalogowani[1]->setChecked(m.zalogowanyInstalator());
 }
 
 void OknoGlowne::pokazZegar()
 {
     for (int i = 0; i < 6; ++i)
-        m_text1[i]->setText(tekstZegara(m, i));
+        m_polaZegara[i]->setText(tekstZegara(m, i));
 }
 
 } // namespace zr05

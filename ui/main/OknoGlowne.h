@@ -107,18 +107,18 @@ private:
     Module1& m;
     Lacze& m_lacze;
     PortSzeregowy* m_port;
-    QTimer* m_timer1;
+    QTimer* m_taktSekundowy;
 
     std::array<QAction*, int(Element::Liczba)> m_akcje{};
     QLabel* m_status = nullptr;
-    QGroupBox* m_frame7 = nullptr;
-    QButtonGroup* m_option1 = nullptr;
-    std::array<QRadioButton*, 5> m_opcje{};
-    QWidget* m_picture1 = nullptr;
-    QGroupBox* m_frame3 = nullptr;
-    std::array<QCheckBox*, 2> m_check1{};
+    QGroupBox* m_ramkaPortu = nullptr;
+    QButtonGroup* m_wyborPortu = nullptr;
+    std::array<QRadioButton*, 5> m_opcjePortu{};
+    QWidget* m_obrazStartowy = nullptr;
+    QGroupBox* m_ramkaZalogowania = nullptr;
+    std::array<QCheckBox*, 2> m_zalogowani{};
     std::array<QGroupBox*, 5> m_ramkiOnLine{}; // Frame1, Frame2, Frame4, Frame5, Frame6
-    std::array<QLineEdit*, 6> m_text1{};
+    std::array<QLineEdit*, 6> m_polaZegara{};
     QPointer<OknoOProgramie> m_oknoOProgramie;
     QPointer<OknoKodu> m_oknoKodu;
     QPointer<OknoPostepu> m_oknoPostepu;

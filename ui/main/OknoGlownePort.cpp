@@ -27,17 +27,17 @@ const QString PodpowiedzCom =
 
 void OknoGlowne::utworzRamkePortu()
 {
-    m_frame7 = new QGroupBox(QStringLiteral("Wybierz port komputera:"), this);
-    m_frame7->setObjectName(QStringLiteral("Frame7"));
-    m_option1 = new QButtonGroup(m_frame7);
+    m_ramkaPortu = new QGroupBox(QStringLiteral("Wybierz port komputera:"), this);
+    m_ramkaPortu->setObjectName(QStringLiteral("Frame7"));
+    m_wyborPortu = new QButtonGroup(m_ramkaPortu);
 
     for (int i = 0; i <= 4; ++i) {
         auto* opcja = new QRadioButton(i == 0 ? QStringLiteral("Praca bez podłączonej centralki")
                                               : QStringLiteral("COM%1").arg(i),
-                                       m_frame7);
+                                       m_ramkaPortu);
         opcja->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        m_option1->addButton(opcja, i);
-        m_opcje[i] = opcja;
+        m_wyborPortu->addButton(opcja, i);
+        m_opcjePortu[i] = opcja;
         if (i == 0) {
             opcja->setToolTip(QStringLiteral("Praca bez centralki umożliwia tylko zmianę "
                                              "konfiguracji zapisanej na dysku komputera."));
@@ -48,10 +48,10 @@ void OknoGlowne::utworzRamkePortu()
             opcja->installEventFilter(this);
         }
     }
-    m_opcje[0]->setChecked(true);
+    m_opcjePortu[0]->setChecked(true);
     m.WybranyPort = 0;
     // The link watchdog reads the selected option, confirmed or not.
-    connect(m_option1, &QButtonGroup::idToggled, this, [this](int id, bool zaznaczony) {
+    connect(m_wyborPortu, &QButtonGroup::idToggled, this, [this](int id, bool zaznaczony) {
         if (!zaznaczony)
             return;
         m.WybranyPort = id;
@@ -59,35 +59,36 @@ void OknoGlowne::utworzRamkePortu()
     });
 
     auto* napis = new QLabel(QStringLiteral("Centralka podłączona do szeregowego portu komputera:"),
-                             m_frame7);
+                             m_ramkaPortu);
     napis->setObjectName(QStringLiteral("Label1"));
     napis->setWordWrap(true);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), m_frame7);
+    auto* ok = new QPushButton(QStringLiteral("OK"), m_ramkaPortu);
     ok->setObjectName(QStringLiteral("Command5"));
     ok->setToolTip(QStringLiteral("Zatwierdzenie wyboru portu komputera."));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &OknoGlowne::potwierdzPort);
 
-    auto* uklad = new QGridLayout(m_frame7);
-    uklad->addWidget(m_opcje[0], 0, 0, 1, 2);
+    auto* uklad = new QGridLayout(m_ramkaPortu);
+    uklad->addWidget(m_opcjePortu[0], 0, 0, 1, 2);
     uklad->addWidget(napis, 1, 0, 1, 2);
     for (int i = 1; i <= 4; ++i)
-        uklad->addWidget(m_opcje[i], 2 + (i - 1) / 2, (i - 1) % 2);
+        uklad->addWidget(m_opcjePortu[i], 2 + (i - 1) / 2, (i - 1) % 2);
     uklad->addWidget(ok, 4, 0, 1, 2, Qt::AlignRight);
 }
 
 void OknoGlowne::odswiezPodpowiedzPortu(int numer)
 {
     if (numer >= 1 && numer <= 4)
-        m_opcje[numer]->setToolTip(PodpowiedzCom + QLatin1Char('\n') + opisUrzadzeniaCom(numer));
+        m_opcjePortu[numer]->setToolTip(PodpowiedzCom + QLatin1Char('\n') +
+                                        opisUrzadzeniaCom(numer));
 }
 
 bool OknoGlowne::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
     if (zdarzenie->type() == QEvent::ToolTip) {
         for (int i = 1; i <= 4; ++i)
-            if (obiekt == m_opcje[i])
+            if (obiekt == m_opcjePortu[i])
                 odswiezPodpowiedzPortu(i);
     }
     return QMainWindow::eventFilter(obiekt, zdarzenie);
@@ -116,14 +117,14 @@ void OknoGlowne::potwierdzPort()
     }
     if (!potwierdzWyborPortu(m, otwarty))
         return;
-    m_picture1->hide();
+    m_obrazStartowy->hide();
     // The port is chosen once; choosing again is offered only if the device is lost.
-    m_frame7->setEnabled(false);
+    m_ramkaPortu->setEnabled(false);
 }
 
 void OknoGlowne::portUtracony(const QString& komunikat)
 {
-    m_frame7->setEnabled(true);
+    m_ramkaPortu->setEnabled(true);
     Komunikaty::info(this, komunikat);
 }
 

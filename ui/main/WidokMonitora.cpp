@@ -33,31 +33,32 @@ WidokMonitora::WidokMonitora(Module1& modul, ZdarzeniaCentrali& zdarzenia, Lampk
     : QObject(okno), m(modul), m_zdarzenia(zdarzenia), m_lampki(lampki), m_okno(okno)
 {
     for (int i = 0; i < 80; ++i) {
-        m_text4[size_t(i)] = kontrolka<QLineEdit>(okno, QStringLiteral("Text4_%1").arg(i));
+        m_lampkiLinii[size_t(i)] = kontrolka<QLineEdit>(okno, QStringLiteral("Text4_%1").arg(i));
         // The hover text follows the mouse, not only a press.
-        m_text4[size_t(i)]->setMouseTracking(true);
-        m_text4[size_t(i)]->installEventFilter(this);
+        m_lampkiLinii[size_t(i)]->setMouseTracking(true);
+        m_lampkiLinii[size_t(i)]->installEventFilter(this);
     }
     for (int i = 0; i < 10; ++i) {
-        m_text2[size_t(i)] = kontrolka<QLineEdit>(okno, QStringLiteral("Text2_%1").arg(i));
-        m_text3[size_t(i)] = kontrolka<QLineEdit>(okno, QStringLiteral("Text3_%1").arg(i));
+        m_lampkiStref[size_t(i)] = kontrolka<QLineEdit>(okno, QStringLiteral("Text2_%1").arg(i));
+        m_lampkiAlarmow[size_t(i)] = kontrolka<QLineEdit>(okno, QStringLiteral("Text3_%1").arg(i));
     }
-    m_text6 = kontrolka<QLineEdit>(okno, QStringLiteral("Text6"));
-    m_text5 = kontrolka<QPlainTextEdit>(okno, QStringLiteral("Text5"));
+    m_stanSystemu = kontrolka<QLineEdit>(okno, QStringLiteral("Text6"));
+    m_rejestr = kontrolka<QPlainTextEdit>(okno, QStringLiteral("Text5"));
 
-    m_text6->setText(m_zdarzenia.stanSystemu());
-    connect(&m_zdarzenia, &ZdarzeniaCentrali::stanSystemuUstawiony, m_text6, &QLineEdit::setText);
+    m_stanSystemu->setText(m_zdarzenia.stanSystemu());
+    connect(&m_zdarzenia, &ZdarzeniaCentrali::stanSystemuUstawiony, m_stanSystemu,
+            &QLineEdit::setText);
 
     m_wpisujeProgram = true;
-    m_text5->setPlainText(m_zdarzenia.rejestr().tekst());
+    m_rejestr->setPlainText(m_zdarzenia.rejestr().tekst());
     m_wpisujeProgram = false;
     connect(&m_zdarzenia.rejestr(), &Rejestr::dodano, this, &WidokMonitora::dodajLinijke);
     connect(&m_zdarzenia.rejestr(), &Rejestr::wyczyszczony, this, [this] {
         m_wpisujeProgram = true;
-        m_text5->clear();
+        m_rejestr->clear();
         m_wpisujeProgram = false;
     });
-    connect(m_text5, &QPlainTextEdit::textChanged, this, &WidokMonitora::tekstZmieniony);
+    connect(m_rejestr, &QPlainTextEdit::textChanged, this, &WidokMonitora::tekstZmieniony);
 
     connect(&m_lampki, &LampkiStanu::odswiezone, this, &WidokMonitora::pokazLampki);
 
@@ -95,11 +96,11 @@ void WidokMonitora::pokazLampki()
             ustawKolorLampki(lampka, c);
     };
     for (size_t i = 0; i < s.linie.size(); ++i)
-        pokaz(m_text4[i], s.linie[i]);
+        pokaz(m_lampkiLinii[i], s.linie[i]);
     for (size_t i = 0; i < s.strefy.size(); ++i)
-        pokaz(m_text2[i], s.strefy[i]);
+        pokaz(m_lampkiStref[i], s.strefy[i]);
     for (size_t i = 0; i < s.alarmy.size(); ++i)
-        pokaz(m_text3[i], s.alarmy[i]);
+        pokaz(m_lampkiAlarmow[i], s.alarmy[i]);
 }
 
 void WidokMonitora::dodajLinijke(const QString& linijka)
@@ -107,7 +108,7 @@ void WidokMonitora::dodajLinijke(const QString& linijka)
     // Only the new line goes in, at the very start: a long register is not laid out anew.
     // The panel's lines are not the operator's edits: they stay out of the undo history, so
     // undo cannot take them away and a long run does not keep every line twice.
-    QTextDocument* dokument = m_text5->document();
+    QTextDocument* dokument = m_rejestr->document();
     const bool cofanie = dokument->isUndoRedoEnabled();
     m_wpisujeProgram = true;
     dokument->setUndoRedoEnabled(false);
@@ -123,7 +124,7 @@ void WidokMonitora::tekstZmieniony()
     if (m_wpisujeProgram)
         return;
     // The operator's edit: what the box holds is what is printed and what new lines precede.
-    m_zdarzenia.rejestr().ustawTekst(m_text5->toPlainText());
+    m_zdarzenia.rejestr().ustawTekst(m_rejestr->toPlainText());
 }
 
 void WidokMonitora::wyczyscRejestr()
@@ -141,9 +142,9 @@ void WidokMonitora::drukujRejestr()
 bool WidokMonitora::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
     if (zdarzenie->type() == QEvent::MouseMove && m.KonfigJest == 1) {
-        for (size_t i = 0; i < m_text4.size(); ++i)
-            if (obiekt == m_text4[i]) {
-                m_text4[i]->setToolTip(podpowiedzLinii(m.Obraz, int(i) + 1));
+        for (size_t i = 0; i < m_lampkiLinii.size(); ++i)
+            if (obiekt == m_lampkiLinii[i]) {
+                m_lampkiLinii[i]->setToolTip(podpowiedzLinii(m.Obraz, int(i) + 1));
                 break;
             }
     }

@@ -47,12 +47,12 @@ private:
     ZdarzeniaCentrali& m_zdarzenia;
     LampkiStanu& m_lampki;
     QWidget* m_okno;
-    std::array<QLineEdit*, 80> m_text4{};
-    std::array<QLineEdit*, 10> m_text2{};
-    std::array<QLineEdit*, 10> m_text3{};
-    QLineEdit* m_text6 = nullptr;
-    QPlainTextEdit* m_text5 = nullptr;
-    bool m_wpisujeProgram = false; // the change of Text5 is the program's, not the operator's
+    std::array<QLineEdit*, 80> m_lampkiLinii{};
+    std::array<QLineEdit*, 10> m_lampkiStref{};
+    std::array<QLineEdit*, 10> m_lampkiAlarmow{};
+    QLineEdit* m_stanSystemu = nullptr;
+    QPlainTextEdit* m_rejestr = nullptr;
+    bool m_wpisujeProgram = false; // the change of m_rejestr is the program's, not the operator's
     std::function<QDateTime()> m_zegar = [] { return QDateTime::currentDateTime(); };
 };
 

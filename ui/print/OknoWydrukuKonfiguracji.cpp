@@ -38,26 +38,26 @@ OknoWydrukuKonfiguracji::OknoWydrukuKonfiguracji(Module1& modul, QWidget* parent
 
     auto* uklad = new QVBoxLayout(this);
     for (int i = 0; i < LiczbaSekcji; ++i) {
-        Check1[i] = new QCheckBox(QString::fromUtf8(TekstySekcji[i]), this);
-        Check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
-        Check1[i]->setChecked(true);
-        uklad->addWidget(Check1[i]);
+        m_sekcje[i] = new QCheckBox(QString::fromUtf8(TekstySekcji[i]), this);
+        m_sekcje[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
+        m_sekcje[i]->setChecked(true);
+        uklad->addWidget(m_sekcje[i]);
     }
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setToolTip(
+    m_przyciskOk = new QPushButton(QStringLiteral("OK"), this);
+    m_przyciskOk->setObjectName(QStringLiteral("Command1"));
+    m_przyciskOk->setToolTip(
         QStringLiteral("Rozpocznij drukowanie wyszczególnionych elementów konfiguracji"));
-    Command1->setDefault(true);
-    Command2 = new QPushButton(QStringLiteral("ANULUJ"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setToolTip(QStringLiteral("Porzuć drukowanie"));
-    connect(Command1, &QPushButton::clicked, this, &OknoWydrukuKonfiguracji::drukujIZamknij);
-    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+    m_przyciskOk->setDefault(true);
+    m_przyciskAnuluj = new QPushButton(QStringLiteral("ANULUJ"), this);
+    m_przyciskAnuluj->setObjectName(QStringLiteral("Command2"));
+    m_przyciskAnuluj->setToolTip(QStringLiteral("Porzuć drukowanie"));
+    connect(m_przyciskOk, &QPushButton::clicked, this, &OknoWydrukuKonfiguracji::drukujIZamknij);
+    connect(m_przyciskAnuluj, &QPushButton::clicked, this, &QWidget::close);
 
     auto* przyciski = new QHBoxLayout;
-    przyciski->addWidget(Command1);
-    przyciski->addWidget(Command2);
+    przyciski->addWidget(m_przyciskOk);
+    przyciski->addWidget(m_przyciskAnuluj);
     uklad->addSpacing(8);
     uklad->addLayout(przyciski);
     setFixedSize(sizeHint());
@@ -67,7 +67,7 @@ WyborSekcji OknoWydrukuKonfiguracji::wybraneSekcje() const
 {
     WyborSekcji w{};
     for (int i = 0; i < LiczbaSekcji; ++i)
-        w[i] = Check1[i]->isChecked();
+        w[i] = m_sekcje[i]->isChecked();
     return w;
 }
 

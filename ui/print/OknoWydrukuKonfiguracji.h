@@ -30,9 +30,9 @@ private:
     void DrukujKonfiguracje();
 
     Module1& m;
-    std::array<QCheckBox*, LiczbaSekcji> Check1{};
-    QPushButton* Command1;
-    QPushButton* Command2;
+    std::array<QCheckBox*, LiczbaSekcji> m_sekcje{};
+    QPushButton* m_przyciskOk;
+    QPushButton* m_przyciskAnuluj;
 };
 
 // Entry point of the window, called by "&Drukuj" and toolbar button 6.
