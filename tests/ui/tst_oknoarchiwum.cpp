@@ -157,7 +157,6 @@ void TestOknoArchiwum::napisyIPodpowiedzi()
     QFETCH(QString, napis);
     QFETCH(QString, podpowiedz);
     Okno o;
-    QCOMPARE(o.f->objectName(), QStringLiteral("Form9"));
     QCOMPARE(o.f->windowTitle(), QStringLiteral("Archiwum zdarzeń i alarmów"));
     QWidget* w = o.w<QWidget>(nazwa);
     QString tekst;

@@ -1,15 +1,30 @@
 // The main window's layout at its default size: nothing the user must read is cut off or
-// covered. Set ZR05_ZRZUT to a directory to get pictures of both states for a look.
+// covered. Set ZR05_ZRZUT to a directory to get pictures of both states for a look. And every
+// window keeps the control names that tests and screen readers find its controls by.
 
 #include "Module1.h"
+#include "access/OknoKodu.h"
+#include "access/OknoPostepu.h"
+#include "archive/OknoArchiwum.h"
+#include "config/OknoPliku.h"
+#include "editors/EdytorAutoUzbrajania.h"
+#include "editors/EdytorKlawiatur.h"
+#include "editors/EdytorKontroli.h"
+#include "editors/EdytorLinii.h"
+#include "editors/EdytorStref.h"
+#include "editors/EdytorWyjsc.h"
 #include "link/Lacze.h"
 #include "main/OknoGlowne.h"
+#include "main/OknoOProgramie.h"
+#include "print/OknoWydrukuKonfiguracji.h"
 
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
+#include <memory>
 
 using namespace zr05;
 
@@ -32,6 +47,23 @@ bool tekstSieMiesci(const QLineEdit* pole)
 {
     return pole->fontMetrics().horizontalAdvance(pole->text()) + 4 <= pole->width();
 }
+
+// "Text4_{0-79} Command5" -> Text4_0 ... Text4_79, Command5.
+QStringList rozwin(const QString& nazwy)
+{
+    static const QRegularExpression zakres(QStringLiteral("^(\\w*)\\{(\\d+)-(\\d+)\\}$"));
+    QStringList wynik;
+    for (const QString& n : nazwy.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const auto z = zakres.match(n);
+        if (!z.hasMatch()) {
+            wynik << n;
+            continue;
+        }
+        for (int i = z.captured(2).toInt(); i <= z.captured(3).toInt(); ++i)
+            wynik << z.captured(1) + QString::number(i);
+    }
+    return wynik;
+}
 } // namespace
 
 class TestWyglad : public QObject
@@ -40,6 +72,8 @@ class TestWyglad : public QObject
 private slots:
     void start();
     void widokOnLine();
+    void nazwyKontrolek_data();
+    void nazwyKontrolek();
 };
 
 void TestWyglad::start()
@@ -103,6 +137,65 @@ void TestWyglad::widokOnLine()
             QVERIFY2(!inna.intersects(r), nazwa);
         ramki << r;
     }
+}
+
+void TestWyglad::nazwyKontrolek_data()
+{
+    QTest::addColumn<QString>("nazwy");
+    QTest::newRow("Form1") << "MenuBar1 StatusBar1 StatusBar1_Tekst Timer1 Obszar Toolbar1 "
+                              "Przycisk{1-9} mnuKonf mnuKonfLog mnuKonfWyUZYT mnuKonfWyINST "
+                              "mnuKonfKreska{1-4} mnuKonfPobierz mnuKonfPrzekaz mnuKonfCzytaj "
+                              "mnuKonfZapisz mnuKonfDruk mnuKonfKoniec mnuOn mnuProg mnuProgLinie "
+                              "mnuProgWyj mnuProgStrefy mnuProgKont mnuProgAuto mnuProgSys mnuHist "
+                              "mnuHistAla mnuHistZda mnuPom mnuPomOPr Frame{1-7} Option1_{0-4} "
+                              "Label1 Command5 Check1_{0-1} Picture1 Text1_{0-5} Text4_{0-79} "
+                              "Text8_{0-4} Text6 Text2_{0-12} Text3_{0-9} Label2_{0-9} Text5 "
+                              "Command10 Command1";
+    QTest::newRow("Form2") << "Label1 ProgressBar1";
+    QTest::newRow("Form3") << "Text1 Text2 Command1";
+    QTest::newRow("Form4") << "Combo{1-2} Combo3_{0-1} Combo{4-12} Command{1-5} Frame{1-4} "
+                              "List{1-2}";
+    QTest::newRow("Form5") << "Combo{1-5} Command{1-5} Frame{1-2} Label{1-8} List{1-2}";
+    QTest::newRow("Form6") << "Combo{1-3} Label{1-3} Label4_{0-1} List{1-2} Command{1-3}";
+    QTest::newRow("Form7") << "Frame{1-4} Label{1-4} List{1-2} Check1_{0-7} Check2_{0-3} "
+                              "Option1_{0-1} Combo{1-2} Command1";
+    QTest::newRow("Form8") << "Combo{1-6} Frame{1-3} Label{1-6} List{1-2} Command{1-3}";
+    QTest::newRow("Form9") << "Frame{1-5} Label{4-5} Option1_{0-1} Combo1_{0-4} Combo2_{0-4} "
+                              "Command{1-4} Text{1-2}";
+    QTest::newRow("Form10") << "Combo1 Label{1-3} List{1-2} Command1 Command4 Command5";
+    QTest::newRow("Form11") << "Check1_{0-8} Command{1-2}";
+    QTest::newRow("Form12") << "Frame1 Drive1 Dir1 File1 Label1 Text1 Command{1-4}";
+    QTest::newRow("Form13") << "Label{1-2} Command1";
+}
+
+void TestWyglad::nazwyKontrolek()
+{
+    QFETCH(QString, nazwy);
+    Module1 m;
+    Lacze lacze(m);
+    OknoGlowne glowne(m, lacze);
+    std::unique_ptr<QWidget> inne[] = {
+        std::make_unique<OknoPostepu>(glowne.przesylanie()),
+        std::make_unique<OknoKodu>(glowne.logowanie(), glowne.przesylanie()),
+        std::make_unique<EdytorLinii>(m),
+        std::make_unique<EdytorKontroli>(m),
+        std::make_unique<EdytorAutoUzbrajania>(m),
+        std::make_unique<EdytorKlawiatur>(m),
+        std::make_unique<EdytorWyjsc>(m),
+        std::make_unique<OknoArchiwum>(m, glowne.pobieranieArchiwum(), nullptr,
+                                       QDateTime::currentDateTime()),
+        std::make_unique<EdytorStref>(m),
+        std::make_unique<OknoWydrukuKonfiguracji>(m),
+        std::make_unique<OknoPliku>(m),
+        std::make_unique<OknoOProgramie>(),
+    };
+    QWidget* okno = &glowne;
+    for (const auto& w : inne)
+        if (w->objectName() == QLatin1String(QTest::currentDataTag()))
+            okno = w.get();
+    QCOMPARE(okno->objectName(), QLatin1String(QTest::currentDataTag()));
+    for (const QString& nazwa : rozwin(nazwy))
+        QVERIFY2(okno->findChild<QObject*>(nazwa), qPrintable(nazwa));
 }
 
 QTEST_MAIN(TestWyglad)
