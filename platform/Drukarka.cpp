@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace zr05
@@ -123,7 +124,19 @@ bool Drukarka::wykonaj(const Wydruk& w, QPagedPaintDevice& urzadzenie)
 
 bool Drukarka::doPdf(const Wydruk& w, const QString& sciezka)
 {
-    QPdfWriter pdf(sciezka);
+    QSaveFile plik(sciezka);
+    if (!plik.open(QIODevice::WriteOnly))
+        return false;
+    if (!doPdf(w, plik)) {
+        plik.cancelWriting();
+        return false;
+    }
+    return plik.commit();
+}
+
+bool Drukarka::doPdf(const Wydruk& w, QIODevice& urzadzenie)
+{
+    QPdfWriter pdf(&urzadzenie);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
     pdf.setResolution(600);

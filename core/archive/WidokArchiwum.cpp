@@ -73,18 +73,23 @@ QString liniaZdarzenia(const TabeleTekstow& tabele, const TabeleArchiwum::Rekord
            tekstZdarzenia(tabele, r[5], r[6], r[7]) + QStringLiteral("\r\n");
 }
 
-QStringList linieZakresu(const Module1& m, bool alarmy, const KluczCzasu& od,
-                         const KluczCzasu& doKiedy)
+QList<TabeleArchiwum::Rekord> rekordyZakresu(const Module1& m, bool alarmy, const KluczCzasu& od,
+                                             const KluczCzasu& doKiedy)
 {
     const TabeleArchiwum& a = m.Archiwum;
     const TabeleArchiwum::Rekordy& rekordy = alarmy ? a.RekAla : a.RekZda;
     const int ilosc = alarmy ? a.IloscAla : a.IloscZda;
     const int pierwszy = poczatekZakresu(rekordy, ilosc, od);
     const int koniec = koniecZakresu(rekordy, ilosc, pierwszy, doKiedy);
+    return QList<TabeleArchiwum::Rekord>(rekordy.begin() + pierwszy, rekordy.begin() + koniec);
+}
+
+QStringList linieZakresu(const Module1& m, bool alarmy, const KluczCzasu& od,
+                         const KluczCzasu& doKiedy)
+{
     QStringList linie;
-    for (int i = pierwszy; i < koniec; ++i)
-        linie.append(alarmy ? liniaAlarmu(m.Tabele, m.Obraz, rekordy[i])
-                            : liniaZdarzenia(m.Tabele, rekordy[i]));
+    for (const auto& r : rekordyZakresu(m, alarmy, od, doKiedy))
+        linie.append(alarmy ? liniaAlarmu(m.Tabele, m.Obraz, r) : liniaZdarzenia(m.Tabele, r));
     return linie;
 }
 

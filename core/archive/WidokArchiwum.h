@@ -31,6 +31,9 @@ QString liniaAlarmu(const TabeleTekstow& tabele, const Konfiguracja& obraz,
                     const TabeleArchiwum::Rekord& r);
 QString liniaZdarzenia(const TabeleTekstow& tabele, const TabeleArchiwum::Rekord& r);
 
+// The records of the range in the chosen archive, in index order.
+QList<TabeleArchiwum::Rekord> rekordyZakresu(const Module1& m, bool alarmy, const KluczCzasu& od,
+                                             const KluczCzasu& doKiedy);
 // The lines of the range in the chosen archive, in index order.
 QStringList linieZakresu(const Module1& m, bool alarmy, const KluczCzasu& od,
                          const KluczCzasu& doKiedy);
