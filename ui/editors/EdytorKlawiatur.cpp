@@ -3,6 +3,7 @@
 #include "Module1.h"
 #include "editors/ListaWyboru.h"
 #include "editors/ParametryKlawiatur.h"
+#include "editors/TekstyEdytorow.h"
 #include "main/OknaPomocnicze.h"
 
 #include <QCheckBox>
@@ -24,8 +25,6 @@ namespace
 {
 const QString Status = QStringLiteral("Programowanie parametrów systemowych.");
 const QString Pytanie = QStringLiteral("Czy zapisać zmiany w parametrach systemowych ?");
-const char* const NazwyFunkcji[ParametryKlawiatur::LiczbaFunkcji] = {
-    "A - POLICJA", "B - STRAŻ POŻ.", "C - POGOTOWIE", "D - OCHRONA"};
 
 template <typename T> T* nazwany(T* w, const QString& nazwa, const QString& podpowiedz = QString())
 {
@@ -94,17 +93,17 @@ EdytorKlawiatur::EdytorKlawiatur(Module1& modul, QWidget* parent)
     auto* ramkaFunkcji = ramka("Frame4", QStringLiteral("Aktywne funkcje wzywania:"), this);
     auto* funkcje = new QVBoxLayout(ramkaFunkcji);
     for (int i = 0; i < ParametryKlawiatur::LiczbaFunkcji; ++i) {
-        m_funkcje << nazwany(new QCheckBox(QString::fromUtf8(NazwyFunkcji[i]), ramkaFunkcji),
+        m_funkcje << nazwany(new QCheckBox(tekst::FunkcjeWzywania[i], ramkaFunkcji),
                              QStringLiteral("Check2_%1").arg(i));
         funkcje->addWidget(m_funkcje.last());
     }
 
     auto* ramkaKodow = ramka("Frame3", QStringLiteral("Wprowadzanie kodów:"), this);
-    m_kodyJawne =
-        nazwany(new QRadioButton(QStringLiteral("Jawne"), ramkaKodow), QStringLiteral("Option1_0"),
-                QStringLiteral("Wyświetlanie cyfr kodu na wyświetlaczach klawiatur"));
+    m_kodyJawne = nazwany(new QRadioButton(tekst::WprowadzanieKodow[0], ramkaKodow),
+                          QStringLiteral("Option1_0"),
+                          QStringLiteral("Wyświetlanie cyfr kodu na wyświetlaczach klawiatur"));
     m_kodyTajne = nazwany(
-        new QRadioButton(QStringLiteral("Tajne"), ramkaKodow), QStringLiteral("Option1_1"),
+        new QRadioButton(tekst::WprowadzanieKodow[1], ramkaKodow), QStringLiteral("Option1_1"),
         QStringLiteral("Wyświetlanie gwiazdek zamiast cyfr kodu na wyświetlaczach klawiatur"));
     m_kodyJawne->setChecked(true);
     auto* kody = new QVBoxLayout(ramkaKodow);

@@ -5,6 +5,7 @@
 #include "Komunikaty.h"
 #include "Module1.h"
 #include "editors/NazwyNietypowe.h"
+#include "editors/TekstyEdytorow.h"
 #include "main/Klepsydra.h"
 
 #include <QCloseEvent>
@@ -25,9 +26,6 @@ namespace
 const QString Tytul = QStringLiteral("Parametry linii dozorowych");
 const QString StatusOkna = QStringLiteral("Programowanie parametrów linii dozorowych.");
 const QString PytanieZapisu = QStringLiteral("Czy zapisać zmiany w parametrach linii ?");
-const QStringList Typy = {QStringLiteral("Natychmiastowa"), QStringLiteral("Opóźniona"),
-                          QStringLiteral("Całodobowa"), QStringLiteral("Warunkowa"),
-                          QStringLiteral("Szyfrująca")};
 
 QStringList liczby(int od, int doo, int cyfry = 1)
 {
@@ -102,16 +100,12 @@ void EdytorLinii::zbuduj()
                        "usunąć tylko jedną z ostatnich 32 nazw."));
     m_strefa =
         lista(this, "Combo4", liczby(1, 10, 2), QStringLiteral("Numer strefy dla wybranej linii."));
-    m_rodzaj = lista(this, "Combo5", {QStringLiteral("3-stanowa"), QStringLiteral("2-stanowa")},
-                     QStringLiteral("Rodzaj wybranej linii."));
-    m_czulosc = lista(this, "Combo6",
-                      {QStringLiteral("250 ms"), QStringLiteral("500 ms"), QStringLiteral("750 ms"),
-                       QStringLiteral("1 sek.")},
-                      QStringLiteral("Czułość wybranej linii."));
+    m_rodzaj = lista(this, "Combo5", tekst::RodzajeLinii, QStringLiteral("Rodzaj wybranej linii."));
+    m_czulosc = lista(this, "Combo6", tekst::Czulosci, QStringLiteral("Czułość wybranej linii."));
     m_liczbaAlarmow =
         lista(this, "Combo7", liczby(1, 9),
               QStringLiteral("Ilość alarmów na dobę sygnalizowanych przez wybraną linię."));
-    m_typ = lista(this, "Combo8", Typy, QStringLiteral("Typ wybranej linii"));
+    m_typ = lista(this, "Combo8", tekst::TypyLinii, QStringLiteral("Typ wybranej linii"));
 
     m_ramkaCzasow = new QGroupBox(this);
     m_ramkaCzasow->setObjectName(QStringLiteral("Frame1"));

@@ -2,6 +2,7 @@
 #include "DwieListy.h"
 #include "Komunikaty.h"
 #include "Module1.h"
+#include "editors/TekstyEdytorow.h"
 #include "main/OknaPomocnicze.h"
 
 #include <QComboBox>
@@ -22,8 +23,6 @@ namespace
 const QString Tytul = QStringLiteral("Parametry wyjść OC i Pk");
 const QString Status = QStringLiteral("Programowanie parametrów wyjść OC i Pk.");
 const QString Pytanie = QStringLiteral("Czy zapisać zmiany w parametrach wyjść OC i Pk ?");
-const QString Automatyczne = QStringLiteral("Automatyczne");
-const QString Reczne = QStringLiteral("Ręczne");
 
 template <typename T> T* nazwany(T* w, const char* nazwa, const QString& podpowiedz = {})
 {
@@ -98,8 +97,7 @@ void EdytorWyjsc::zbuduj()
               this);
 
     m_ramkaOC = nazwany(new QGroupBox(QStringLiteral("OC:"), this), "Frame1");
-    m_kontakt = lista("Combo2", {QStringLiteral("NO"), QStringLiteral("NC")},
-                      QStringLiteral("Typ wyjścia OC"), m_ramkaOC);
+    m_kontakt = lista("Combo2", tekst::Kontakty, QStringLiteral("Typ wyjścia OC"), m_ramkaOC);
     m_opoznienieOC =
         lista("Combo3", cyfry(), QStringLiteral("Opóźnienie pojawienia się alarmu na wyjściu OC"),
               m_ramkaOC);
@@ -110,7 +108,7 @@ void EdytorWyjsc::zbuduj()
     oc->addWidget(m_opoznienieOC, 1, 1);
 
     m_ramkaPk = nazwany(new QGroupBox(QStringLiteral("Pk:"), this), "Frame2");
-    m_kasowanie = lista("Combo4", {Automatyczne, Reczne},
+    m_kasowanie = lista("Combo4", tekst::Kasowania,
                         QStringLiteral("Wybór sposobu kasowania alarmu na wyjściu Pk"), m_ramkaPk);
     m_napisCzasuAlarmu = etykieta("Label4", QStringLiteral("Czas trwania [min]:"), m_ramkaPk);
     m_czasAlarmu =
