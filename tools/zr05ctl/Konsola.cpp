@@ -109,9 +109,9 @@ void PasekPostepu::procent(double p)
           QString::number(int(p)).rightJustified(3) + u'%');
 }
 
-void PasekPostepu::licznik(int n)
+void PasekPostepu::stan(const QString& tekst)
 {
-    rysuj(QString::number(n));
+    rysuj(tekst);
 }
 
 void PasekPostepu::zakoncz()

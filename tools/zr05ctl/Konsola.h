@@ -24,7 +24,8 @@ public:
     explicit PasekPostepu(const QString& opis);
     ~PasekPostepu();
     void procent(double p);
-    void licznik(int n);
+    // A state without a known end, such as a count of records or "KONIEC".
+    void stan(const QString& tekst);
     void zakoncz();
 
 private:

@@ -188,7 +188,7 @@ Wynik archiwum(const QStringList& argumenty)
 
     PasekPostepu pasek(alarmy ? tekst::PobieranieAlarmow : tekst::PobieranieZdarzen);
     QObject::connect(&s.archiwum, &PobieranieArchiwum::licznikZmieniony, &s,
-                     [&](const QString& t) { pasek.licznik(t.toInt()); });
+                     [&](const QString& t) { pasek.stan(t); });
     bool koniec = false;
     QObject::connect(&s.archiwum, &PobieranieArchiwum::zakonczone, &s, [&] { koniec = true; });
     s.archiwum.ustawAlarmy(alarmy);
