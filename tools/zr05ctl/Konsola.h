@@ -2,6 +2,7 @@
 // The terminal side of the tool: output lines, codes typed without echo, the upload question
 // and the progress bar on standard error.
 
+#include <QObject>
 #include <QString>
 #include <optional>
 
@@ -18,8 +19,10 @@ std::optional<QString> czytajUkryte(const QString& zacheta);
 std::optional<bool> zapytaj(const QString& pytanie);
 
 // A bar on standard error, drawn only when standard error is a terminal.
-class PasekPostepu
+class PasekPostepu : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit PasekPostepu(const QString& opis);
     ~PasekPostepu();

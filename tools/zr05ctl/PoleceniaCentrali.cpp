@@ -13,6 +13,7 @@
 
 #include <QDateTime>
 #include <QSaveFile>
+#include <functional>
 
 namespace zr05::ctl
 {
@@ -29,6 +30,21 @@ Wynik sprawdzZapis(const QString& sciezka)
                                .arg(sciezka, proba.errorString())};
     proba.cancelWriting();
     return {};
+}
+
+// Runs the transfer `start` begins, with its progress bar, until its progress window would
+// close; `co` names it when the panel stops answering.
+Wynik przeslij(SesjaCentrali& s, const QString& opis,
+               const std::function<std::optional<QString>()>& start, const QString& co)
+{
+    PasekPostepu pasek(opis);
+    QObject::connect(&s.przesylanie, &Przesylanie::postepZmieniony, &pasek,
+                     [&](double p) { pasek.procent(p); });
+    bool koniec = false;
+    QObject::connect(&s.przesylanie, &Przesylanie::zakonczone, &pasek, [&] { koniec = true; });
+    if (const auto odmowa = start())
+        return {Odmowa, *odmowa};
+    return s.czekaj([&] { return koniec; }, co);
 }
 
 QString poleCsv(const QString& t)
@@ -79,17 +95,11 @@ Wynik pobierz(const QStringList& argumenty)
     if (auto w = zacznij(s, o, true); !w.ok())
         return w;
 
-    PasekPostepu pasek(tekst::StatusPobierania);
-    QObject::connect(&s.przesylanie, &Przesylanie::postepZmieniony, &s,
-                     [&](double p) { pasek.procent(p); });
-    bool koniec = false;
-    QObject::connect(&s.przesylanie, &Przesylanie::zakonczone, &s, [&] { koniec = true; });
-    if (const auto odmowa = s.przesylanie.pobierz())
-        return {Odmowa, *odmowa};
-    if (auto w = s.czekaj([&] { return koniec; }, QStringLiteral("pobieranie konfiguracji"));
+    if (auto w = przeslij(
+            s, tekst::StatusPobierania, [&] { return s.przesylanie.pobierz(); },
+            QStringLiteral("pobieranie konfiguracji"));
         !w.ok())
         return w;
-    pasek.zakoncz();
     if (const auto w = ZapiszKonfig(s.m.Obraz, plik); !w)
         return {BladPliku, w.komunikat};
     return {};
@@ -123,17 +133,11 @@ Wynik przekaz(const QStringList& argumenty)
     if (auto w = zacznij(s, o, true); !w.ok())
         return w;
 
-    PasekPostepu pasek(tekst::StatusPrzesylania);
-    QObject::connect(&s.przesylanie, &Przesylanie::postepZmieniony, &s,
-                     [&](double p) { pasek.procent(p); });
-    bool koniec = false;
-    QObject::connect(&s.przesylanie, &Przesylanie::zakonczone, &s, [&] { koniec = true; });
-    if (const auto odmowa = s.przesylanie.przekaz())
-        return {Odmowa, *odmowa};
-    Wynik w = s.czekaj([&] { return koniec; }, QStringLiteral("przesyłanie konfiguracji"));
+    Wynik w = przeslij(
+        s, tekst::StatusPrzesylania, [&] { return s.przesylanie.przekaz(); },
+        QStringLiteral("przesyłanie konfiguracji"));
     if (w.ok())
         w = s.nastepnyPoll();
-    pasek.zakoncz();
     if (!w.ok() && s.przesylanie.przesylanieTrwa())
         w.komunikat += QStringLiteral("\nPrzesyłanie nie zostało zakończone: centralka może mieć "
                                       "częściowo zapisaną konfigurację.");
