@@ -1,5 +1,5 @@
 #pragma once
-// Why a serial port could not be opened, told apart so the user knows what to do about it.
+// Why the panel's port could not be opened, told apart so the user knows what to do about it.
 
 #include <QSerialPort>
 #include <QString>
@@ -13,6 +13,11 @@ enum class PrzyczynaBledu {
     BrakUprawnien,  // the device node's group is not ours
     Zajety,         // held by another program
     StaraBlokada,   // a lock file left behind by a program that has gone
+    // A TCP serial server:
+    OdmowaPolaczenia, // nothing listens on that port
+    NieznanyKomputer, // the name does not resolve
+    BrakDrogi,        // no route to the network
+    UplynalCzas,      // no answer within the connect time-out
     Inna
 };
 

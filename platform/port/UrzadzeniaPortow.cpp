@@ -1,5 +1,7 @@
 #include "UrzadzeniaPortow.h"
 
+#include "AdresTcp.h"
+
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <QtGlobal>
@@ -31,6 +33,8 @@ long long numerNazwy(const QString& nazwa)
 
 QString opisZSystemu(const QString& sciezka)
 {
+    if (jestAdresemTcp(sciezka))
+        return QStringLiteral("serwer portu szeregowego w sieci");
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         if (info.systemLocation() == sciezka || info.portName() == sciezka)
             return info.description();

@@ -1,25 +1,24 @@
-#include "PortSzeregowy.h"
+#include "TransportSzeregowy.h"
 
 namespace zr05
 {
 
-PortSzeregowy::PortSzeregowy(QObject* parent) : QObject(parent), m_port(this)
+TransportSzeregowy::TransportSzeregowy(const QString& sciezka, QElapsedTimer zegar)
+    : Transport(zegar), m_port(this), m_sciezka(sciezka)
 {
-    m_zegar.start();
-    connect(&m_port, &QSerialPort::readyRead, this, &PortSzeregowy::czytaj);
-    connect(&m_port, &QSerialPort::errorOccurred, this, &PortSzeregowy::obsluzBlad);
+    connect(&m_port, &QSerialPort::readyRead, this, [this] { przyjmij(m_port.readAll()); });
+    connect(&m_port, &QSerialPort::errorOccurred, this, &TransportSzeregowy::obsluzBlad);
 }
 
-PortSzeregowy::~PortSzeregowy()
+TransportSzeregowy::~TransportSzeregowy()
 {
     zamknij();
 }
 
-std::optional<BladOtwarcia> PortSzeregowy::otworz(const QString& sciezka)
+std::optional<BladOtwarcia> TransportSzeregowy::otworz()
 {
     zamknij();
-    m_sciezka = sciezka;
-    m_port.setPortName(sciezka);
+    m_port.setPortName(m_sciezka);
     m_port.setBaudRate(QSerialPort::Baud2400);
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setParity(QSerialPort::NoParity);
@@ -33,29 +32,22 @@ std::optional<BladOtwarcia> PortSzeregowy::otworz(const QString& sciezka)
     const auto blad = m_port.error();
     const QString opis = m_port.errorString();
     m_port.clearError();
-    return zbadajBladOtwarcia(sciezka, blad, opis);
+    return zbadajBladOtwarcia(m_sciezka, blad, opis);
 }
 
-void PortSzeregowy::zamknij()
+void TransportSzeregowy::zamknij()
 {
     if (m_port.isOpen())
         m_port.close();
 }
 
-void PortSzeregowy::zapisz(const QByteArray& bajty)
+void TransportSzeregowy::zapisz(const QByteArray& bajty)
 {
     if (m_port.isOpen())
         m_port.write(bajty);
 }
 
-void PortSzeregowy::czytaj()
-{
-    const QByteArray bajty = m_port.readAll();
-    if (!bajty.isEmpty())
-        emit odebrano(bajty, m_zegar.elapsed());
-}
-
-void PortSzeregowy::obsluzBlad(QSerialPort::SerialPortError blad)
+void TransportSzeregowy::obsluzBlad(QSerialPort::SerialPortError blad)
 {
     // Open failures are reported by otworz(); here only errors of an open port count.
     if (blad == QSerialPort::NoError || !m_port.isOpen())
