@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 DEB_PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev \
-               qt6-translations-l10n fonts-liberation poppler-utils ccache lld
+               qt6-translations-l10n fonts-liberation poppler-utils ccache lld ser2net
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps configure build test run bench clean format

@@ -84,6 +84,7 @@ void TstCli::pomocWymieniaOpcje()
     QCOMPARE(p.exitCode(), 0);
     const QString pomoc = QString::fromLocal8Bit(p.readAllStandardOutput());
     for (const char* opcja : {"--device",
+                              "--tcp",
                               "--poll-period",
                               "--answer-timeout",
                               "--user-code",
@@ -122,6 +123,8 @@ void TstCli::zleOpcjeOdrzucone_data()
     QTest::newRow("poll byte 3") << QStringList{"--drop-poll-byte", "3"};
     QTest::newRow("unknown option") << QStringList{"--colour"};
     QTest::newRow("stray argument") << QStringList{"COM1"};
+    QTest::newRow("tcp port too big") << QStringList{"--tcp", "127.0.0.1:65536"};
+    QTest::newRow("tcp host not an address") << QStringList{"--tcp", "not-an-address:4001"};
     QTest::newRow("missing image") << QStringList{"--image", "/nonexistent/x.vor"};
 }
 

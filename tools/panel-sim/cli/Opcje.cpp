@@ -22,6 +22,27 @@ bool prawdopodobienstwo(const QString& tekst, double& wynik)
     return ok && wynik >= 0.0 && wynik <= 1.0;
 }
 
+// "4001", "127.0.0.1:4001", "localhost:4001", "[::1]:4001".
+bool czytajAdresNasluchu(const QString& tekst, QString& host, int& port)
+{
+    QString numer = tekst;
+    host.clear();
+    const auto dwukropek = tekst.lastIndexOf(QLatin1Char(':'));
+    if (dwukropek >= 0) {
+        host = tekst.left(dwukropek);
+        numer = tekst.mid(dwukropek + 1);
+        if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+            host = host.mid(1, host.size() - 2);
+        if (host.isEmpty())
+            return false;
+    }
+    long long n = 0;
+    if (!liczba(numer, 0, 65535, n))
+        return false;
+    port = int(n);
+    return true;
+}
+
 } // namespace
 
 std::optional<OpcjeCli> czytajOpcje(const QStringList& argumenty, QString& komunikat, bool& pomoc)
@@ -30,7 +51,8 @@ std::optional<OpcjeCli> czytajOpcje(const QStringList& argumenty, QString& komun
     const KodyDostepu domyslne;
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
-        "Simulated ZR-05 alarm control panel. Opens a pseudo-terminal (or a serial device), "
+        "Simulated ZR-05 alarm control panel. Opens a pseudo-terminal (or a serial device, or "
+        "listens on TCP), "
         "prints its path and a line ZR05_COM1=<path> for the program, and polls it in real "
         "time until interrupted (SIGINT/SIGTERM). SIGUSR1 makes the panel go silent for "
         "--silence seconds (5 when not given); SIGUSR2 loses the first byte of the next poll."));
@@ -39,6 +61,10 @@ std::optional<OpcjeCli> czytajOpcje(const QStringList& argumenty, QString& komun
                                         QStringLiteral("Use this serial port (2400 bit/s 8N2) "
                                                        "instead of a pseudo-terminal."),
                                         QStringLiteral("path"));
+    const QCommandLineOption tcp(QStringLiteral("tcp"),
+                                 QStringLiteral("Listen on TCP instead of a pseudo-terminal, one "
+                                                "client at a time, as a serial server would."),
+                                 QStringLiteral("[host:]port"));
     const QCommandLineOption okres(
         QStringLiteral("poll-period"),
         QStringLiteral("Time from poll to poll while idle (default 250)."), QStringLiteral("ms"));
@@ -106,6 +132,7 @@ std::optional<OpcjeCli> czytajOpcje(const QStringList& argumenty, QString& komun
                                                        "poll answer latency and transfer times."));
     const QCommandLineOption cicho(QStringLiteral("quiet"),
                                    QStringLiteral("Do not log what the panel does to stderr."));
+    p.addOption(tcp);
     p.addOptions({urzadzenie, okres,         odpowiedz,    uzytk,     nadz,   inst,       odbl,
                   ziarno,     ziarnoUsterek, przeklamanie, zgubienie, smieci, cisza,      ciszaPo,
                   upusc,      upuscPo,       obraz,        dni,       szybko, statystyki, cicho});
@@ -178,6 +205,16 @@ std::optional<OpcjeCli> czytajOpcje(const QStringList& argumenty, QString& komun
     if (!ok)
         return std::nullopt;
     o.urzadzenie = p.value(urzadzenie);
+    if (p.isSet(tcp)) {
+        if (!czytajAdresNasluchu(p.value(tcp), o.tcpHost, o.tcpPort)) {
+            komunikat = QStringLiteral("--tcp needs [host:]port, the port from 0 to 65535");
+            return std::nullopt;
+        }
+        if (!o.urzadzenie.isEmpty()) {
+            komunikat = QStringLiteral("--tcp and --device exclude each other");
+            return std::nullopt;
+        }
+    }
     o.obraz = p.value(obraz);
     o.szybko = p.isSet(szybko);
     o.statystyki = p.isSet(statystyki);

@@ -13,6 +13,8 @@ namespace zr05
 struct OpcjeCli {
     UstawieniaSymulatora symulator;
     QString urzadzenie; // empty: a pseudo-terminal
+    QString tcpHost;    // with tcpPort: listen there instead (empty host: every address)
+    int tcpPort = -1;   // 0: any free port
     QString obraz;      // .vor file to start from
     bool szybko = false;
     bool statystyki = false;

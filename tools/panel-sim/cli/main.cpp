@@ -8,8 +8,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QSerialPort>
 #include <QSocketNotifier>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTextStream>
 #include <csignal>
 #include <cstdio>
@@ -102,8 +105,30 @@ int main(int argc, char* argv[])
 
     std::optional<Pty> pty;
     QSerialPort port;
+    QTcpServer serwer;
+    QPointer<QTcpSocket> klient;
     std::function<void(const QByteArray&)> pisz;
-    if (opcje->urzadzenie.isEmpty()) {
+    if (opcje->tcpPort >= 0) {
+        const QHostAddress adres = opcje->tcpHost.isEmpty() ? QHostAddress(QHostAddress::Any)
+                                   : opcje->tcpHost == QLatin1String("localhost")
+                                       ? QHostAddress(QHostAddress::LocalHost)
+                                       : QHostAddress(opcje->tcpHost);
+        if (adres.isNull() || !serwer.listen(adres, quint16(opcje->tcpPort))) {
+            wypisz(stderr, QStringLiteral("cannot listen on %1:%2: %3\n")
+                               .arg(opcje->tcpHost)
+                               .arg(opcje->tcpPort)
+                               .arg(adres.isNull() ? QStringLiteral("not an IP address")
+                                                   : serwer.errorString()));
+            return 1;
+        }
+        // Bytes for nobody are lost, as on a line with nothing attached.
+        pisz = [&klient](const QByteArray& b) {
+            if (klient) {
+                klient->write(b);
+                klient->flush();
+            }
+        };
+    } else if (opcje->urzadzenie.isEmpty()) {
         pty = otworzPty(komunikat);
         if (!pty) {
             wypisz(stderr, QStringLiteral("cannot open a pseudo-terminal: %1\n").arg(komunikat));
@@ -131,9 +156,28 @@ int main(int argc, char* argv[])
         pisz = [&port](const QByteArray& b) { port.write(b); };
     }
 
-    PetlaCentrali petla(sym, pisz, !pty);
+    PetlaCentrali petla(sym, pisz, !pty && !serwer.isListening());
     std::unique_ptr<QSocketNotifier> czytnik;
-    if (pty) {
+    if (serwer.isListening()) {
+        QObject::connect(&serwer, &QTcpServer::newConnection, [&] {
+            while (QTcpSocket* nowy = serwer.nextPendingConnection()) {
+                // One client at a time, as a serial server has one line to give.
+                if (klient) {
+                    nowy->abort();
+                    nowy->deleteLater();
+                    continue;
+                }
+                klient = nowy;
+                nowy->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+                QObject::connect(nowy, &QTcpSocket::readyRead,
+                                 [&, nowy] { petla.odebrano(nowy->readAll()); });
+                QObject::connect(nowy, &QTcpSocket::disconnected, nowy, &QObject::deleteLater);
+                if (!opcje->cicho)
+                    wypisz(stderr, QStringLiteral("client %1 connected\n")
+                                       .arg(nowy->peerAddress().toString()));
+            }
+        });
+    } else if (pty) {
         czytnik = std::make_unique<QSocketNotifier>(pty->master, QSocketNotifier::Read);
         QObject::connect(czytnik.get(), &QSocketNotifier::activated, [&] {
             char bufor[512];
@@ -174,7 +218,19 @@ int main(int argc, char* argv[])
             sym.usterki().upuscBajt(RodzajNadania::Poll, opcje->upuscBajtPolla);
         });
 
-    if (pty)
+    if (serwer.isListening()) {
+        QHostAddress adres = serwer.serverAddress();
+        if (adres == QHostAddress::Any || adres == QHostAddress::AnyIPv4)
+            adres = QHostAddress::LocalHost;
+        else if (adres == QHostAddress::AnyIPv6)
+            adres = QHostAddress::LocalHostIPv6;
+        const QString host = adres.protocol() == QAbstractSocket::IPv6Protocol
+                                 ? QStringLiteral("[%1]").arg(adres.toString())
+                                 : adres.toString();
+        wypisz(stdout, QStringLiteral("Panel simulator on TCP port %1\nZR05_COM1=tcp://%2:%1\n")
+                           .arg(serwer.serverPort())
+                           .arg(host));
+    } else if (pty)
         wypisz(stdout, QStringLiteral("Panel simulator on %1\nZR05_COM1=%1\n").arg(pty->sciezka));
     else
         wypisz(stdout, QStringLiteral("Panel simulator on %1\n").arg(opcje->urzadzenie));
