@@ -7,12 +7,16 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QThread>
+#include <QWidget>
 
 namespace zr05
 {
@@ -20,6 +24,8 @@ namespace zr05
 namespace
 {
 QString g_katalogPdf;
+
+// Font substitutions are set up in the main thread, before any painting thread reads them.
 
 // The printouts ask for the Central European Times of the old printers; the metric-compatible
 // free serif stands in for it.
@@ -158,32 +164,138 @@ QString Drukarka::katalogPdf()
     return k;
 }
 
-void Drukarka::drukuj(const Wydruk& w, QWidget* rodzic, const QString& nazwa)
+QString Drukarka::wydrukuj(const Wydruk& w, const QString& katalogPdf, const QString& nazwa)
 {
     const QPrinterInfo domyslna = QPrinterInfo::defaultPrinter();
     if (!domyslna.isNull()) {
         QPrinter drukarka(domyslna, QPrinter::HighResolution);
         if (!wykonaj(w, drukarka))
-            Komunikaty::info(rodzic, QStringLiteral("Drukowanie nie powiodło się: drukarka %1 "
-                                                    "nie przyjęła wydruku.")
-                                         .arg(domyslna.printerName()));
-        return;
+            return QStringLiteral("Drukowanie nie powiodło się: drukarka %1 nie przyjęła "
+                                  "wydruku.")
+                .arg(domyslna.printerName());
+        return QString();
     }
     // A second printout within the same second gets its own file.
-    const QDir katalog(katalogPdf());
+    const QDir katalog(katalogPdf);
     const QString rdzen = QStringLiteral("%1_%2").arg(
         nazwa, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")));
     QString sciezka = katalog.filePath(rdzen + QStringLiteral(".pdf"));
     for (int i = 2; QFileInfo::exists(sciezka); ++i)
         sciezka = katalog.filePath(QStringLiteral("%1_%2.pdf").arg(rdzen).arg(i));
     if (doPdf(w, sciezka))
-        Komunikaty::info(rodzic,
-                         QStringLiteral("Brak drukarki w systemie. Wydruk zapisano do pliku:\n%1")
-                             .arg(QDir::toNativeSeparators(sciezka)));
-    else
-        Komunikaty::info(rodzic, QStringLiteral("Brak drukarki w systemie, a pliku %1 nie "
-                                                "można zapisać. Wydruk nie został wykonany.")
-                                     .arg(QDir::toNativeSeparators(sciezka)));
+        return QStringLiteral("Brak drukarki w systemie. Wydruk zapisano do pliku:\n%1")
+            .arg(QDir::toNativeSeparators(sciezka));
+    return QStringLiteral("Brak drukarki w systemie, a pliku %1 nie można zapisać. Wydruk nie "
+                          "został wykonany.")
+        .arg(QDir::toNativeSeparators(sciezka));
+}
+
+namespace
+{
+// The printing thread and the count of printouts not yet told. Lives in the main thread.
+class Kolejka : public QObject
+{
+public:
+    Kolejka() : m_wWatku(new QObject)
+    {
+        m_watek.setObjectName(QStringLiteral("drukowanie"));
+        m_wWatku->moveToThread(&m_watek);
+        m_watek.start(QThread::LowPriority);
+        // Before the application goes, so no painting outlives what it paints with.
+        connect(qApp, &QCoreApplication::aboutToQuit, this, [] { Drukarka::zaczekaj(); });
+    }
+    ~Kolejka() override
+    {
+        m_watek.quit();
+        m_watek.wait();
+        delete m_wWatku;
+    }
+
+    static Kolejka& jedyna()
+    {
+        static Kolejka* k = new Kolejka; // parented to nothing; ends with the process
+        return *k;
+    }
+
+    void dodaj(std::function<QString()> praca, QPointer<QWidget> rodzic)
+    {
+        if (m_wToku++ == 0)
+            zmiana(true);
+        QMetaObject::invokeMethod(m_wWatku, [this, praca = std::move(praca), rodzic] {
+            const QString wynik = praca();
+            QMetaObject::invokeMethod(this, [this, wynik, rodzic] { zakonczono(wynik, rodzic); });
+        });
+    }
+
+    int wToku() const { return m_wToku; }
+
+    void zaczekaj()
+    {
+        while (m_wToku > 0)
+            QCoreApplication::processEvents(
+                QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 50);
+    }
+
+    void przyZmianie(QObject* odbiorca, std::function<void(bool)> f)
+    {
+        m_odbiorcy.append({odbiorca, std::move(f)});
+    }
+
+private:
+    void zakonczono(const QString& wynik, QPointer<QWidget> rodzic)
+    {
+        if (!wynik.isEmpty())
+            Komunikaty::info(rodzic, wynik);
+        if (--m_wToku == 0)
+            zmiana(false);
+    }
+    void zmiana(bool trwa)
+    {
+        // Printing goes on in the background: the busy cursor says so and still lets the
+        // user work.
+        if (trwa)
+            QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+        for (const auto& [odbiorca, f] : m_odbiorcy)
+            if (odbiorca)
+                f(trwa);
+    }
+
+    QThread m_watek;
+    QObject* m_wWatku;
+    int m_wToku = 0;
+    QList<QPair<QPointer<QObject>, std::function<void(bool)>>> m_odbiorcy;
+};
+} // namespace
+
+void Drukarka::drukuj(const Wydruk& w, QWidget* rodzic, const QString& nazwa)
+{
+    // The operations are shared, never changed: the copy is the printout as it is now.
+    drukuj([w] { return w; }, rodzic, nazwa);
+}
+
+void Drukarka::drukuj(std::function<Wydruk()> zbuduj, QWidget* rodzic, const QString& nazwa)
+{
+    podstawCzcionki();
+    Kolejka::jedyna().dodaj([zbuduj = std::move(zbuduj), katalog = katalogPdf(),
+                             nazwa] { return wydrukuj(zbuduj(), katalog, nazwa); },
+                            rodzic);
+}
+
+int Drukarka::wToku()
+{
+    return Kolejka::jedyna().wToku();
+}
+
+void Drukarka::zaczekaj()
+{
+    Kolejka::jedyna().zaczekaj();
+}
+
+void Drukarka::przyZmianie(QObject* odbiorca, std::function<void(bool)> f)
+{
+    Kolejka::jedyna().przyZmianie(odbiorca, std::move(f));
 }
 
 } // namespace zr05

@@ -1,23 +1,28 @@
 // The program's port and link engine against the simulator program on a real line: a
 // pseudo-terminal, TCP on 127.0.0.1, and ser2net bridging the simulator's pseudo-terminal to
 // TCP. Login, download, upload and on-line frames; an event message that arrives while the
-// window is busy; a server that goes away in the middle of a download.
+// window is busy; a long printout while on line; a server that goes away mid-download.
 
 #include "DemoInstalacja.h"
+#include "Drukarka.h"
 #include "KodyDostepu.h"
 #include "Module1.h"
 #include "PortSzeregowy.h"
+#include "PrzechwytKomunikatow.h"
 #include "access/Logowanie.h"
 #include "access/Przesylanie.h"
 #include "link/Lacze.h"
 #include "link/WyborPortu.h"
 #include "link/ZdarzeniaCentrali.h"
+#include "print/WydrukRejestru.h"
 
 #include <QDeadlineTimer>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -150,6 +155,7 @@ private slots:
     void sesja_data();
     void sesja();
     void komunikatPodczasZajetegoOkna();
+    void wydrukPodczasOnLine();
     void serwerZamykaWTrakciePobierania();
 };
 
@@ -240,6 +246,50 @@ void TestSymulatorPrzezPort::komunikatPodczasZajetegoOkna()
     QTRY_VERIFY_WITH_TIMEOUT(!p.zdarzenia.rejestr().tekst().isEmpty(), 3000);
 }
 
+void TestSymulatorPrzezPort::wydrukPodczasOnLine()
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("a default printer is installed here");
+    QTemporaryDir katalog;
+    Drukarka::ustawKatalogPdf(katalog.path());
+    PrzechwytKomunikatow przechwyt;
+    Symulator sym;
+    QVERIFY(sym.uruchom({}));
+    Program p;
+    // How long each answer took from the arrival of the poll's last byte to its sending.
+    qint64 przybycie = 0, najdluzej = 0;
+    int odpowiedzi = 0;
+    QObject::disconnect(&p.port, &PortSzeregowy::odebrano, &p.lacze, &Lacze::odbierz);
+    QObject::connect(&p.port, &PortSzeregowy::odebrano, [&](const QByteArray& b, qint64 ms) {
+        przybycie = ms;
+        p.lacze.odbierz(b, ms);
+    });
+    p.lacze.ustawUjscie([&](const QByteArray& b) {
+        najdluzej = std::max(najdluzej, p.port.teraz() - przybycie);
+        ++odpowiedzi;
+        p.port.zapisz(b);
+    });
+    QVERIFY(p.otworz(sym.adres));
+    p.m.ustawOnLine(true);
+    QTest::qWait(1000);
+
+    QString rejestr;
+    for (int i = 0; i < 20000; ++i)
+        rejestr +=
+            QStringLiteral("12:%1    ALARM z linii: %2 w strefie: 1\r\n").arg(i % 60).arg(i % 80);
+    odpowiedzi = 0;
+    najdluzej = 0;
+    Drukarka::drukuj([rejestr] { return wydrukRejestru(rejestr, QDateTime::currentDateTime()); },
+                     nullptr, QStringLiteral("Rejestr"));
+    QTRY_COMPARE_WITH_TIMEOUT(Drukarka::wToku(), 0, 60000);
+    QTest::qWait(300);
+    Drukarka::ustawKatalogPdf(QString());
+    QCOMPARE(przechwyt.teksty.size(), 1);
+    QVERIFY(odpowiedzi > 0);
+    // The panel waits 120 ms for an answer.
+    QVERIFY2(najdluzej < 100, qPrintable(QString::number(najdluzej)));
+}
+
 void TestSymulatorPrzezPort::serwerZamykaWTrakciePobierania()
 {
     Symulator sym;
@@ -259,5 +309,5 @@ void TestSymulatorPrzezPort::serwerZamykaWTrakciePobierania()
     QVERIFY(!p.port.otwarty());
 }
 
-QTEST_GUILESS_MAIN(TestSymulatorPrzezPort)
+QTEST_MAIN(TestSymulatorPrzezPort)
 #include "tst_symulatorprzezport.moc"

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -166,10 +167,17 @@ void TestWydrukRejestru::bezDrukarkiPlikIKomunikat()
     QTemporaryDir katalog;
     Drukarka::ustawKatalogPdf(katalog.path());
     PrzechwytKomunikatow przechwyt;
-    Drukarka::drukuj(wydrukRejestru(QStringLiteral("X\r\n"), Chwila), nullptr,
+    Drukarka::drukuj(wydrukRejestru(QStringLiteral("PIERWSZY\r\n"), Chwila), nullptr,
                      QStringLiteral("Rejestr"));
-    Drukarka::drukuj(wydrukRejestru(QStringLiteral("Y\r\n"), Chwila), nullptr,
+    Drukarka::drukuj([] { return wydrukRejestru(QStringLiteral("DRUGI\r\n"), Chwila); }, nullptr,
                      QStringLiteral("Rejestr"));
+    // Both wait their turn in the background, and are told in the order given.
+    QCOMPARE(Drukarka::wToku(), 2);
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+    QVERIFY(przechwyt.teksty.isEmpty());
+    Drukarka::zaczekaj();
+    QCOMPARE(Drukarka::wToku(), 0);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     Drukarka::ustawKatalogPdf(QString());
     // Two printouts, two files, even within one second.
     QStringList pliki = QDir(katalog.path()).entryList({QStringLiteral("Rejestr_*.pdf")});
@@ -179,7 +187,10 @@ void TestWydrukRejestru::bezDrukarkiPlikIKomunikat()
         QVERIFY(przechwyt.teksty[0].contains(p) != przechwyt.teksty[1].contains(p));
     pliki = QStringList{przechwyt.teksty[0].section(QLatin1Char('/'), -1)};
     QVERIFY(przechwyt.teksty[0].contains(QDir::toNativeSeparators(katalog.filePath(pliki[0]))));
-    QVERIFY(pdfNaTekst(katalog.filePath(pliki[0])).contains(QStringLiteral("REJESTR BIEŻĄCY")));
+    const QString pierwszy = pdfNaTekst(katalog.filePath(pliki[0]));
+    QVERIFY(pierwszy.contains(QStringLiteral("REJESTR BIEŻĄCY")));
+    QVERIFY(pierwszy.contains(QStringLiteral("PIERWSZY")) &&
+            !pierwszy.contains(QStringLiteral("DRUGI")));
 }
 
 void TestWydrukRejestru::niezapisywalnyPlik()
@@ -191,6 +202,7 @@ void TestWydrukRejestru::niezapisywalnyPlik()
     Drukarka::ustawKatalogPdf(QStringLiteral("/nonexistent-dir/x"));
     PrzechwytKomunikatow przechwyt;
     Drukarka::drukuj(wydrukRejestru(QStringLiteral("X"), Chwila), nullptr, QStringLiteral("R"));
+    Drukarka::zaczekaj();
     Drukarka::ustawKatalogPdf(QString());
     QCOMPARE(przechwyt.teksty.size(), 1);
     QVERIFY(przechwyt.teksty[0].contains(QStringLiteral("nie został wykonany")));

@@ -226,6 +226,7 @@ void TestMonitor::drukujRejestr()
         [] { return QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)); });
     p.wyslij(bajty('@', {1, 3, 12, 7, 5}));
     QTest::mouseClick(p.widget<QPushButton>(QStringLiteral("Command10")), Qt::LeftButton);
+    Drukarka::zaczekaj();
     Drukarka::ustawKatalogPdf(QString());
     QCOMPARE(p.okno.cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(przechwyt.teksty.size(), 1);

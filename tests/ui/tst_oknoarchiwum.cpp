@@ -391,6 +391,7 @@ void TestOknoArchiwum::drukuje()
     o.m.Archiwum.IloscAla = 1;
     QTest::mouseClick(o.w<QRadioButton>("Option1_1"), Qt::LeftButton);
     o.kliknij("Command3");
+    Drukarka::zaczekaj();
     Drukarka::ustawKatalogPdf(QString());
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     const QStringList pliki = QDir(katalog.path()).entryList({QStringLiteral("*.pdf")});

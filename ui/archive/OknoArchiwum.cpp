@@ -251,10 +251,11 @@ void OknoArchiwum::Wyswietl()
 
 void OknoArchiwum::drukujZakres()
 {
-    Klepsydra klepsydra;
     const bool alarmy = m_pobieranie && m_pobieranie->alarmy();
     Drukarka::drukuj(
-        wydrukArchiwum(alarmy, linieZakresu(m, alarmy, kluczZPol(polaOd()), kluczZPol(polaDo()))),
+        [alarmy, linie = linieZakresu(m, alarmy, kluczZPol(polaOd()), kluczZPol(polaDo()))] {
+            return wydrukArchiwum(alarmy, linie);
+        },
         this, alarmy ? QStringLiteral("archiwum-alarmow") : QStringLiteral("archiwum-zdarzen"));
 }
 

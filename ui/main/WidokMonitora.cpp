@@ -134,9 +134,10 @@ void WidokMonitora::wyczyscRejestr()
 
 void WidokMonitora::drukujRejestr()
 {
-    Drukarka::drukuj(wydrukRejestru(m_zdarzenia.rejestr().tekst(), m_zegar()), m_okno,
-                     QStringLiteral("Rejestr"));
-    m_okno->unsetCursor();
+    // The register as it is now; a long one is laid out in the printing thread.
+    Drukarka::drukuj([tekst = m_zdarzenia.rejestr().tekst(),
+                      teraz = m_zegar()] { return wydrukRejestru(tekst, teraz); },
+                     m_okno, QStringLiteral("Rejestr"));
 }
 
 bool WidokMonitora::eventFilter(QObject* obiekt, QEvent* zdarzenie)

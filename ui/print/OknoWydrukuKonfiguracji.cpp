@@ -79,11 +79,11 @@ void OknoWydrukuKonfiguracji::drukujIZamknij()
 
 void OknoWydrukuKonfiguracji::DrukujKonfiguracje()
 {
-    setCursor(Qt::WaitCursor);
-    const Wydruk w =
-        wydrukKonfiguracji(m.Obraz, m.NazwaPliku, QDateTime::currentDateTime(), wybraneSekcje());
-    Drukarka::drukuj(w, this, QStringLiteral("konfiguracja"));
-    unsetCursor();
+    // The configuration as it is now, printed while the user goes on working.
+    Drukarka::drukuj(
+        [obraz = m.Obraz, plik = m.NazwaPliku, teraz = QDateTime::currentDateTime(),
+         sekcje = wybraneSekcje()] { return wydrukKonfiguracji(obraz, plik, teraz, sekcje); },
+        this, QStringLiteral("konfiguracja"));
 }
 
 void pokazOknoWydrukuKonfiguracji(Module1& m, QWidget* rodzic)
