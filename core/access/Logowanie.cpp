@@ -32,6 +32,7 @@ Logowanie::OcenaKodu Logowanie::spakujKod(const QString& kod, std::array<Bajt, 4
 
 void Logowanie::oknoOtwarte()
 {
+    zapomnijKod(); // the code operation, if any, is replaced
     m.KodOperacji = 41;
 }
 

@@ -73,6 +73,7 @@ std::optional<QString> Przesylanie::zacznij(Etap etap, Bajt pierwszyKrok, const 
         return odmowa;
     m_etap = etap;
     m_zgodne.nowyOdczyt();
+    m.KodWprowadzony = {}; // kept only while the code operation is current
     m.KodOperacji = pierwszyKrok;
     ustawEtykiete(etykieta);
     ustawPostep(0);

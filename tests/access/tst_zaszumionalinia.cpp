@@ -49,13 +49,11 @@ struct Program : StanowiskoSymulatora {
     {
         m.Obraz = obraz;
         const auto nieudane = niepowodzenie.size();
+        const auto zakonczone = koniec.size();
         przesylanie.przekaz();
-        if (!czekaj(
-                [&] {
-                    return niepowodzenie.size() > nieudane ||
-                           sym.liczniki().koniecProgramowania > 0;
-                },
-                Zawieszenie)) {
+        // Done when the end frame has gone out (nothing acknowledges it; the line may still
+        // lose it), failed when the failure is reported.
+        if (!czekaj([&] { return koniec.size() > zakonczone; }, Zawieszenie)) {
             QTest::qFail("upload hung", __FILE__, __LINE__);
             return false;
         }
