@@ -27,7 +27,6 @@ SesjaCentrali::SesjaCentrali(int limitSekund, QObject* parent)
     connect(&lacze, &Lacze::odpowiedzKodu, this, postep);
     connect(&lacze, &Lacze::rekordyArchiwum, this, postep);
     connect(&lacze, &Lacze::zadanieWyslane, this, postep);
-    connect(&lacze, &Lacze::kodBezOdpowiedzi, this, postep);
     connect(&lacze, &Lacze::odpytany, this, [this] { ++m_polle; });
     m_odPostepu.start();
 }
