@@ -5,7 +5,7 @@ DEB_PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev
                qt6-translations-l10n fonts-liberation poppler-utils ccache lld ser2net
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build test run bench clean format
+.PHONY: deps configure build test test-noisy run bench clean format
 
 deps:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -26,6 +26,11 @@ build: configure
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The noisy-line transfer suite over 100 seeds instead of the 3 of `make test`.
+test-noisy: configure
+	cmake --build $(BUILD) -j $(JOBS) --target access_tst_zaszumionalinia
+	ZR05_SEEDS=100 QT_QPA_PLATFORM=offscreen $(BUILD)/tests/access_tst_zaszumionalinia
 
 run: build
 	./tools/run-with-sim.sh $(BUILD)

@@ -36,6 +36,9 @@ public:
     Bajt KodOperacji = 0;
     Bajt BajtOdpowiedzi = 0;
     qint16 LicznikLacza = 0;
+    // Set by the watchdog when no poll came in time, cleared by the next poll. Whatever the
+    // status bar shows meanwhile, this is what tells whether the panel is there.
+    bool LaczeUtracone = false;
     std::array<Bajt, 6> Zegar{}; // seconds, minutes, hours, day, month, year
     bool ZegarZnany = false;     // the panel has sent its clock (the clock boxes are filled)
     Bajt OstatniStan = 0;        // the system state last reported by message 73
@@ -47,8 +50,9 @@ public:
     TabeleArchiwum Archiwum;            // downloaded records and their counts
 
     // --- login ---
+    // The packed code, kept only while the code operation (40) is current: it goes out at
+    // every request slot until the panel answers.
     std::array<Bajt, 4> KodWprowadzony{};
-    bool KodCzeka = false; // a packed code waits for its request slot
     qint16 ProbyKodu = 0;
     qint16 BlokadaDostepu = 0;
     bool zalogowanyUzytkownik() const { return m_check1[0]; } // Check1(0) "Użytk./Nadzorca"

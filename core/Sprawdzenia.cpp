@@ -21,7 +21,7 @@ std::optional<QString> sprawdzInstalatora(const Module1& m)
 
 std::optional<QString> sprawdzPolaczenie(const Module1& m)
 {
-    if (!m.status().startsWith(QStringLiteral("BRAK")))
+    if (!m.LaczeUtracone)
         return std::nullopt;
     return QStringLiteral("Logowanie niemożliwe - brak połączenia z centralką");
 }

@@ -14,7 +14,7 @@ class Module1;
 std::optional<QString> sprawdzUzytkownika(const Module1& m);
 // The installer is logged in (configuration download and upload).
 std::optional<QString> sprawdzInstalatora(const Module1& m);
-// The link is present: the status bar does not report it lost (login).
+// The link is present: the watchdog has not found it lost (login).
 std::optional<QString> sprawdzPolaczenie(const Module1& m);
 // A configuration is loaded (editors).
 std::optional<QString> sprawdzKonfiguracje(const Module1& m);

@@ -8,10 +8,6 @@ Logowanie::Logowanie(Module1& modul, Lacze& lacze, QObject* parent) : QObject(pa
 {
     connect(&lacze, &Lacze::odpowiedzKodu, this, &Logowanie::odpowiedzKodu);
     connect(&lacze, &Lacze::daneOdczytu, this, &Logowanie::daneOdczytu);
-    connect(&lacze, &Lacze::kodBezOdpowiedzi, this, [this] {
-        ustawKomunikat(tekst::BrakOdpowiedziNaKod);
-        emit wyczyscKod();
-    });
 }
 
 Logowanie::OcenaKodu Logowanie::spakujKod(const QString& kod, std::array<Bajt, 4>& spakowany)
@@ -36,6 +32,7 @@ Logowanie::OcenaKodu Logowanie::spakujKod(const QString& kod, std::array<Bajt, 4
 
 void Logowanie::oknoOtwarte()
 {
+    zapomnijKod(); // the code operation, if any, is replaced
     m.KodOperacji = 41;
 }
 
@@ -49,7 +46,6 @@ void Logowanie::oknoZamkniete()
 void Logowanie::zapomnijKod()
 {
     m.KodWprowadzony = {};
-    m.KodCzeka = false;
 }
 
 void Logowanie::ustawKomunikat(const QString& t)
@@ -75,7 +71,7 @@ void Logowanie::zatwierdzKod(const QString& kod)
     case OcenaKodu::Dobry:
         break;
     }
-    m.KodCzeka = true;
+    // Sent at every request slot until the panel answers or the window closes.
     m.KodOperacji = 40;
 }
 

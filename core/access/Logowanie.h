@@ -18,8 +18,6 @@ inline const QString ZlaDlugoscKodu = QStringLiteral("Nieprawidłowa długość 
 inline const QString ZlyZnakKodu = QStringLiteral("Nieprawidłowy kod");
 inline const QString NiepoprawnyKod = QStringLiteral("Niepoprawny kod");
 inline const QString BlokadaDostepu = QStringLiteral("BLOKADA DOSTĘPU");
-inline const QString BrakOdpowiedziNaKod =
-    QStringLiteral("Brak odpowiedzi centralki. Wprowadź kod ponownie.");
 inline const QString LogowanieUzytkownika =
     QStringLiteral("Logowanie się użytkownika lub nadzorcy.");
 inline const QString LogowanieInstalatora = QStringLiteral("Logowanie się instalatora.");

@@ -29,10 +29,35 @@ void Lacze::resetOdbiornika()
     IndeksOdb = 0;
 }
 
+void Lacze::sladuj(bool doCentrali, const QByteArray& bajty, LosBajtow los)
+{
+    if (!m_slad)
+        return;
+    zamknijBajtyPozaRamka();
+    m_slad({m_ostatniBajt * 1000, doCentrali, bajty, los});
+}
+
+void Lacze::sladujOdebrane(LosBajtow los)
+{
+    if (m_slad)
+        sladuj(false, QByteArray(reinterpret_cast<const char*>(BuforOdb.data()), IndeksOdb), los);
+}
+
+void Lacze::zamknijBajtyPozaRamka()
+{
+    if (m_pozaRamka.isEmpty())
+        return;
+    const QByteArray b = m_pozaRamka;
+    m_pozaRamka.clear();
+    m_slad({m_czasPozaRamka * 1000, false, b, LosBajtow::PozaRamka});
+}
+
 void Lacze::Inter(Bajt b, qint64 terazMs)
 {
-    if (RodzajRamki != 0 && terazMs - m_ostatniBajt > CiszaPorzucajacaRamke)
+    if (RodzajRamki != 0 && terazMs - m_ostatniBajt > CiszaPorzucajacaRamke) {
+        sladujOdebrane(LosBajtow::PorzuconaPoPrzerwie);
         resetOdbiornika();
+    }
     m_ostatniBajt = terazMs;
 
     if (RodzajRamki == 0) {
@@ -62,6 +87,11 @@ void Lacze::Inter(Bajt b, qint64 terazMs)
             DlugoscRamki = 3;
             break;
         default:
+            if (m_slad) {
+                if (m_pozaRamka.isEmpty())
+                    m_czasPozaRamka = terazMs;
+                m_pozaRamka.append(char(b));
+            }
             return;
         }
         IndeksOdb = 0;
@@ -77,6 +107,8 @@ void Lacze::Inter(Bajt b, qint64 terazMs)
                 // The length comes from the read we asked for; without one the frame
                 // cannot be delimited and is dropped.
                 if (m_dlugoscOdczytu == 0 || m_dlugoscOdczytu + 3 > RozmiarBufora) {
+                    IndeksOdb = 2;
+                    sladujOdebrane(LosBajtow::Nieoczekiwana);
                     resetOdbiornika();
                     return;
                 }
@@ -106,6 +138,7 @@ void Lacze::LiczXOR()
 void Lacze::ramkaKompletna()
 {
     LiczXOR();
+    sladujOdebrane(SumaOdb != 0 ? LosBajtow::ZlaSuma : LosBajtow::Przyjeta);
     if (SumaOdb != 0) {
         resetOdbiornika();
         return;
@@ -151,9 +184,7 @@ void Lacze::obsluzDaneOdczytu()
     emit daneOdczytu(kod, dane);
     if (m.KodOperacji != kod)
         return; // the handler has decided what comes next
-    if (kod >= 1 && kod < 32)
-        m.KodOperacji = Bajt(kod + 1);
-    else if (kod == 32 || kod == 41)
+    if (kod == 41)
         m.KodOperacji = 0;
     else if (kod == 42)
         m.KodOperacji = 43;
@@ -170,8 +201,18 @@ void Lacze::obsluzKomunikat()
     emit komunikat(QByteArray(reinterpret_cast<const char*>(r), dlugoscKomunikatu(r[1])));
 }
 
+void Lacze::zapomnijKodPoZmianie()
+{
+    // The code is kept only while its operation is current.
+    if (m.KodOperacji != 40)
+        m.KodWprowadzony = {};
+}
+
 void Lacze::obsluzPoll()
 {
+    m.LaczeUtracone = false;
+    emit przedOdpowiedzia();
+    zapomnijKodPoZmianie();
     BuforNad[0] = Start7;
     BuforNad[1] = m.BajtOdpowiedzi;
     DlugoscNad = 3;
@@ -202,7 +243,7 @@ int Lacze::zbudujZadanie(int kod)
         else if (kod == 44)
             dane = QByteArray(2, '\0');
         else
-            dane = daneKrokuPrzesylania(m.Obraz, kod);
+            dane = m_daneZapisu ? m_daneZapisu(kod) : daneKrokuPrzesylania(m.Obraz, kod);
         BuforNad[1] = Zapis;
         BuforNad[2] = Bajt(zapis->adres & 0xFF);
         BuforNad[3] = Bajt(zapis->adres >> 8);
@@ -237,21 +278,16 @@ int Lacze::zbudujZadanie(int kod)
 
 void Lacze::obsluzSlot()
 {
+    zapomnijKodPoZmianie();
     const int kod = m.KodOperacji;
-    if (kod == 40 && !m.KodCzeka) {
-        m.KodOperacji = 0;
-        emit kodBezOdpowiedzi();
-        return;
-    }
     const int dlugosc = zbudujZadanie(kod);
     if (dlugosc == 0)
         return;
     DlugoscNad = qint16(dlugosc);
     Wyslij();
     if (kod == 40) {
-        // The code is not kept once it is on its way, not even in the send buffer.
-        m.KodWprowadzony = {};
-        m.KodCzeka = false;
+        // The code is sent again from KodWprowadzony at the next slot if no answer comes;
+        // the send buffer keeps no copy of it.
         std::fill(BuforNad.begin() + 2, BuforNad.begin() + 6, Bajt(0));
     }
 
@@ -259,12 +295,6 @@ void Lacze::obsluzSlot()
         m.KodOperacji = 0;
     else if (kod == 45 || kod == 46)
         m.KodOperacji = 47;
-    else if (kod >= PierwszyKrokPrzesylania && kod < OstatniKrokPrzesylania)
-        m.KodOperacji = Bajt(kod + 1);
-    else if (kod == OstatniKrokPrzesylania) {
-        m.KodOperacji = 0;
-        m.OdliczanieKonca = 3;
-    }
     emit zadanieWyslane(kod);
 }
 
@@ -274,30 +304,22 @@ void Lacze::Wyslij()
         return;
     QByteArray bajty(reinterpret_cast<const char*>(BuforNad.data()), DlugoscNad - 1);
     bajty.append(char(sumaKontrolna(bajty)));
+    sladuj(true, bajty, LosBajtow::Wyslane);
     if (m_ujscie)
         m_ujscie(bajty);
 }
 
 void Lacze::tick()
 {
-    if (m.OdliczanieKonca > 0) {
-        --m.OdliczanieKonca;
-        if (m.OdliczanieKonca == 1) {
-            // The end-of-programming frame belongs to the upload that scheduled it; if the
-            // user has started another operation since, that operation is not cut short.
-            if (m.KodOperacji == 0)
-                m.KodOperacji = 101;
-            else
-                m.OdliczanieKonca = 0;
-        }
-    }
+    emit sekunda();
 
     if (m.WybranyPort != 0 && m.LicznikLacza > 0) {
         --m.LicznikLacza;
         if (m.LicznikLacza > 0) {
-            if (m.status().startsWith(QStringLiteral("BRAK")))
+            if (m.status() == TekstBrakPolaczenia)
                 m.wyczyscStatus();
         } else {
+            m.LaczeUtracone = true;
             m.ustawStatus(TekstBrakPolaczenia);
         }
     }

@@ -4,6 +4,7 @@
 
 #include "Module1.h"
 #include "link/Ramka.h"
+#include "link/SladLacza.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -22,15 +23,21 @@ public:
     static constexpr qint64 CiszaPorzucajacaRamke = 90; // ms
 
     using Ujscie = std::function<void(const QByteArray&)>;
+    // The data area of the write of an upload step (60..100).
+    using DaneZapisu = std::function<QByteArray(int kod)>;
 
     explicit Lacze(Module1& m, QObject* parent = nullptr);
 
     void ustawUjscie(Ujscie u) { m_ujscie = std::move(u); }
+    // Where upload writes take their data; without it, from the image.
+    void ustawDaneZapisu(DaneZapisu d) { m_daneZapisu = std::move(d); }
+    // Every frame sent and every byte received, with what the receiver did with it.
+    void ustawSlad(Slad s) { m_slad = std::move(s); }
 
     // One received byte; `terazMs` is a monotonic time in milliseconds.
     void Inter(Bajt b, qint64 terazMs);
     void odbierz(const QByteArray& bajty, qint64 terazMs);
-    // Timer1: end-of-upload countdown, link watchdog, panel clock.
+    // Timer1: the second's work of the operations (sekunda()), link watchdog, panel clock.
     void tick();
 
     // Sends BuforNad[0 .. DlugoscNad-2] and the checksum.
@@ -49,27 +56,38 @@ signals:
     void rekordyArchiwum(const QByteArray& ramka); // valid 'l' frame, 131 bytes
     void odpowiedzKodu(zr05::Bajt dostep);         // valid 'L' frame: the access byte
     // Valid 'k' answer to the read of operation `kod`, delivered only while that operation is
-    // still current. KodOperacji advances after the handlers have run.
+    // still current. The link itself moves on only from the access block reads (41, 42); the
+    // configuration reads are moved on by the transfer that owns them.
     void daneOdczytu(int kod, const QByteArray& dane);
     void komunikat(const QByteArray& ramka); // valid '@' frame
     void ramkaStanu(int rodzaj);             // valid 'A'(1), 'B'(2), 'C'(3) or 'D'(6) frame stored
-    // The code went out but another slot came instead of its answer: the code is not sent
-    // again (it is not kept), the login operation ends.
-    void kodBezOdpowiedzi();
-    void zadanieWyslane(int kod); // the request of this operation went out at a slot
-    void odpytany();              // a poll was answered
+    // The request of this operation went out at a slot. The link moves on only from the
+    // block writes (43, 44), the end frame (101) and the archive start (45, 46); the rest is
+    // up to the operation.
+    void zadanieWyslane(int kod);
+    void przedOdpowiedzia(); // a poll came: a pending operation may still be set for its answer
+    void odpytany();         // a poll was answered
+    void sekunda();          // first thing at every tick
 
 private:
     void ramkaKompletna();
     void obsluzPoll();
+    void zapomnijKodPoZmianie();
     void obsluzSlot();
     void obsluzDaneOdczytu();
     void obsluzKomunikat();
     void resetOdbiornika();
     int zbudujZadanie(int kod);
+    void sladuj(bool doCentrali, const QByteArray& bajty, LosBajtow los);
+    void sladujOdebrane(LosBajtow los);
+    void zamknijBajtyPozaRamka();
 
     Module1& m;
     Ujscie m_ujscie;
+    DaneZapisu m_daneZapisu;
+    Slad m_slad;
+    QByteArray m_pozaRamka; // stray bytes not yet traced
+    qint64 m_czasPozaRamka = 0;
 
     std::array<Bajt, ramka::RozmiarBufora> BuforNad{};
     qint16 DlugoscNad = 0;

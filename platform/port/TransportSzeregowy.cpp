@@ -37,8 +37,12 @@ std::optional<BladOtwarcia> TransportSzeregowy::otworz()
 
 void TransportSzeregowy::zamknij()
 {
-    if (m_port.isOpen())
-        m_port.close();
+    if (!m_port.isOpen())
+        return;
+    // A frame only half handed to the device would reach the panel cut short.
+    if (m_port.bytesToWrite() > 0)
+        m_port.waitForBytesWritten(1000);
+    m_port.close();
 }
 
 void TransportSzeregowy::zapisz(const QByteArray& bajty)

@@ -1,6 +1,5 @@
 // Code checking and packing, the access levels, the block after three wrong codes, logouts.
 
-#include "Sprawdzenia.h"
 #include "StanowiskoLacza.h"
 #include "access/Logowanie.h"
 
@@ -248,22 +247,6 @@ private slots:
         QCOMPARE(s.m.KodOperacji, Bajt(1));
     }
 
-    void utraconaOdpowiedzNaKodKonczyLogowanie()
-    {
-        Stanowisko s;
-        QSignalSpy czysc(&s.logowanie, &Logowanie::wyczyscKod);
-        s.logowanie.zatwierdzKod(QStringLiteral("1111"));
-        s.odbierz(s.slot());
-        s.odbierz(s.slot()); // the 'L' answer was lost on the line
-        QCOMPARE(s.m.KodOperacji, Bajt(0));
-        QCOMPARE(s.logowanie.komunikat(), tekst::BrakOdpowiedziNaKod);
-        QCOMPARE(czysc.count(), 1);
-        QCOMPARE(s.m.ProbyKodu, 0);
-        // The next code goes out normally.
-        s.kod(QStringLiteral("1111"), 0x20);
-        QVERIFY(s.m.zalogowanyUzytkownik());
-    }
-
     void zamkniecieOknaZapominaKod()
     {
         Stanowisko s;
@@ -274,17 +257,6 @@ private slots:
         QCOMPARE(s.m.KodOperacji, Bajt(0));
         s.odbierz(s.slot());
         QVERIFY(s.odbierzWyslane().isEmpty());
-    }
-
-    void logowanieBezLaczaOdmowione()
-    {
-        Stanowisko s;
-        s.m.WybranyPort = 1;
-        QVERIFY(!sprawdzPolaczenie(s.m));
-        s.lacze.tick();
-        s.lacze.tick();
-        QCOMPARE(sprawdzPolaczenie(s.m).value_or(QString()),
-                 QStringLiteral("Logowanie niemożliwe - brak połączenia z centralką"));
     }
 };
 

@@ -51,7 +51,6 @@ private slots:
                 const int kody[] = {0,  1,  5,  24, 26, 32, 40,  41, 42,
                                     43, 44, 45, 47, 60, 95, 100, 101};
                 s.m.KodOperacji = Bajt(kody[los.bounded(int(std::size(kody)))]);
-                s.m.KodCzeka = true;
             }
             if (los.bounded(200) == 0)
                 s.lacze.tick();

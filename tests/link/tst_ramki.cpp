@@ -39,14 +39,33 @@ private slots:
         QCOMPARE(s.m.LicznikLacza, 3);
     }
 
-    void smieciMiedzyRamkamiSaPomijane()
+    void sladPokazujeCoOdbiornikZrobilZKazdymBajtem()
     {
         StanowiskoLacza s;
-        s.odbierz({0x00, 0xFF, 0x13, 0x45, 0x6B, 0x85});
-        QVERIFY(s.odbierzWyslane().isEmpty());
-        QCOMPARE(s.lacze.rodzajRamki(), 0);
+        QStringList slad;
+        s.lacze.ustawSlad([&](const WpisSladu& w) {
+            slad << tekstWpisu(w).simplified().section(QLatin1Char(' '), 1);
+        });
+        s.odbierz({0x00, 0xFF, 0x13}); // garbage between frames is ignored
         s.odbierz(s.poll());
-        QCOMPARE(s.odbierzWyslane(), OdpowiedzNaPoll);
+        s.odbierz({0x37, 0x44, 0x86});
+        s.odbierz({'C', 1, 2});
+        s.pauza(200);
+        s.odbierz({0x37, 0x6B, 0x00}); // a read answer nobody asked for
+        s.odbierz(s.poll());
+        QCOMPARE(slad, QStringList({
+                           "panel->PC 00 FF 13 outside a frame, ignored",
+                           "panel->PC 37 44 85 accepted",
+                           "PC->panel 37 00 C9 sent",
+                           "panel->PC 37 44 86 checksum wrong, dropped",
+                           "panel->PC 43 01 02 dropped after a pause",
+                           "panel->PC 37 6B unexpected, dropped",
+                           "panel->PC 00 outside a frame, ignored",
+                           "panel->PC 37 44 85 accepted",
+                           "PC->panel 37 00 C9 sent",
+                       }));
+        QCOMPARE(tekstWpisu({12345678, true, QByteArray("\x37\xDE\xEB"), LosBajtow::Wyslane}),
+                 QStringLiteral("     12.346  PC->panel  37 DE EB  sent"));
     }
 
     void zlaSumaNieZostawiaSladu()
@@ -241,7 +260,7 @@ private slots:
                  ramka::zSuma(StanowiskoLacza::bajty({0x37, 0xB0, 0x80, 0x00, 0x00, 0x21})));
         s.odbierz(odczytK(128, 0x10));
         QCOMPARE(dane.count(), 1);
-        QCOMPARE(s.m.KodOperacji, Bajt(4));
+        QCOMPARE(dane.at(0).at(1).toByteArray(), odczytK(128, 0x10).mid(2, 128));
     }
 
     void bajtyPoPrzerwieWRamceZaczynajaNowa()

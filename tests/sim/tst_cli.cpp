@@ -96,6 +96,8 @@ void TstCli::pomocWymieniaOpcje()
                               "--corrupt",
                               "--drop",
                               "--garbage",
+                              "--no-pc-faults",
+                              "--trace",
                               "--silence",
                               "--silence-after",
                               "--drop-poll-byte",

@@ -7,6 +7,7 @@
 #include "SymulatorCentrali.h"
 #include "access/OknoKodu.h"
 #include "access/OknoPostepu.h"
+#include "access/Przesylanie.h"
 #include "link/Lacze.h"
 #include "main/OknoGlowne.h"
 
@@ -142,8 +143,14 @@ private slots:
                  QStringLiteral("Trwa przesyłanie danych do centralki"));
         QCOMPARE(p.m.status(), QStringLiteral("Przesyłanie danych do centralki."));
         auto* pasek = f2->findChild<QProgressBar*>("ProgressBar1");
+        auto* etykieta = f2->findChild<QLabel*>("Label1");
+        QList<int> wartosci;
+        connect(pasek, &QProgressBar::valueChanged, [&](int v) { wartosci << v; });
+        // The writes end at 97; the read-back is a stage of its own, from 0 to 100 again.
+        QVERIFY(p.czekaj([&] { return etykieta->text() == tekst::EtykietaSprawdzania; }));
         QVERIFY(p.czekaj([&] { return p.m.OdliczanieKonca > 0; }));
-        QCOMPARE(pasek->value(), 97);
+        QCOMPARE(wartosci.mid(wartosci.indexOf(97), 2), (QList<int>{97, 0}));
+        QCOMPARE(pasek->value(), 100);
         QVERIFY(p.czekaj([&] { return !f2->isVisible(); }));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!p.okienko<OknoPostepu>());
@@ -179,6 +186,60 @@ private slots:
             QCOMPARE(p.m.KodOperacji, Bajt(1));
         }
         QVERIFY(p.czekaj([&] { return p.m.KodOperacji == 0; }));
+        QCOMPARE(p.sym.liczniki().koniecProgramowania, 0);
+    }
+
+    void koniecProgramuWTrakciePrzesylania_data()
+    {
+        QTest::addColumn<QString>("co");
+        QTest::addColumn<bool>("zgoda");
+        QTest::addColumn<QString>("pytanie");
+        QTest::newRow("upload, Cancel") << "upload" << false << tekst::PytaniePrzerwanie;
+        QTest::newRow("upload, OK") << "upload" << true << tekst::PytaniePrzerwanie;
+        QTest::newRow("download, window closed")
+            << "download" << true << tekst::PytaniePrzerwaniePobierania;
+        QTest::newRow("end frame owed")
+            << "end frame" << true << tekst::PytanieBezKoncaProgramowania;
+        QTest::newRow("nothing running") << "nothing" << true << QString();
+    }
+    void koniecProgramuWTrakciePrzesylania()
+    {
+        QFETCH(QString, co);
+        QFETCH(bool, zgoda);
+        QFETCH(QString, pytanie);
+        Program p;
+        p.zaloguj(p.sym.ustawienia().kody.uzytkownik);
+        p.zaloguj(p.sym.ustawienia().kody.instalator);
+        p.m.WpisKonfig();
+        {
+            PrzechwytKomunikatow tak;
+            if (co == "download")
+                p.wyzwol("mnuKonfPobierz");
+            else if (co != "nothing")
+                p.wyzwol("mnuKonfPrzekaz");
+        }
+        if (co == "end frame")
+            QVERIFY(p.czekaj([&] { return p.m.OdliczanieKonca > 0; }, 300000));
+        else
+            QVERIFY(p.czekaj([&] {
+                return p.m.KodOperacji == 0 || p.m.KodOperacji == 10 || p.m.KodOperacji == 70;
+            }));
+        const Bajt przed = p.m.KodOperacji;
+        PrzechwytKomunikatow odpowiedz(zgoda);
+        if (co == "download")
+            QCOMPARE(p.okno.close(), zgoda);
+        else
+            p.wyzwol("mnuKonfKoniec");
+        QCOMPARE(odpowiedz.teksty, pytanie.isEmpty() ? QStringList() : QStringList{pytanie});
+        if (!zgoda) {
+            QCOMPARE(p.m.KodOperacji, przed);
+            return;
+        }
+        // Going: what was on its way goes out, then nothing more, the end frame included.
+        p.czekaj([] { return false; }, 1000);
+        const int bajty = p.przewod.bajtyDoCentrali();
+        p.czekaj([] { return false; }, 5000);
+        QCOMPARE(p.przewod.bajtyDoCentrali(), bajty);
         QCOMPARE(p.sym.liczniki().koniecProgramowania, 0);
     }
 

@@ -42,9 +42,16 @@ Wynik przeslij(SesjaCentrali& s, const QString& opis,
                      [&](double p) { pasek.procent(p); });
     bool koniec = false;
     QObject::connect(&s.przesylanie, &Przesylanie::zakonczone, &pasek, [&] { koniec = true; });
+    // A line too noisy for a verified transfer: the reason, and nothing is taken as done.
+    QString niepowodzenie;
+    QObject::connect(&s.przesylanie, &Przesylanie::niepowodzenie, &pasek,
+                     [&](const QString& komunikat) { niepowodzenie = komunikat; });
     if (const auto odmowa = start())
         return {Odmowa, *odmowa};
-    return s.czekaj([&] { return koniec; }, co);
+    Wynik w = s.czekaj([&] { return koniec; }, co);
+    if (w.ok() && !niepowodzenie.isEmpty())
+        w = {BladLacza, niepowodzenie};
+    return w;
 }
 
 QString poleCsv(const QString& t)

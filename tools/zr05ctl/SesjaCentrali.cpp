@@ -26,8 +26,11 @@ SesjaCentrali::SesjaCentrali(int limitSekund, QObject* parent)
     connect(&lacze, &Lacze::daneOdczytu, this, postep);
     connect(&lacze, &Lacze::odpowiedzKodu, this, postep);
     connect(&lacze, &Lacze::rekordyArchiwum, this, postep);
-    connect(&lacze, &Lacze::zadanieWyslane, this, postep);
-    connect(&lacze, &Lacze::kodBezOdpowiedzi, this, postep);
+    // The code goes out again at every slot until answered; that alone is no progress.
+    connect(&lacze, &Lacze::zadanieWyslane, this, [this](int kod) {
+        if (kod != 40)
+            m_odPostepu.restart();
+    });
     connect(&lacze, &Lacze::odpytany, this, [this] { ++m_polle; });
     m_odPostepu.start();
 }
@@ -105,23 +108,15 @@ Wynik SesjaCentrali::zaloguj(const QString& kod, bool instalator)
     const auto c1 = connect(&logowanie, &Logowanie::zamknijOkno, this, [&] { zamkniete = true; });
     const auto c2 = connect(&logowanie, &Logowanie::komunikatZmieniony, this,
                             [&](const QString& t) { komunikat = t; });
-    // A code whose answer was lost on the line is entered again, as the window asks the user.
-    for (int proba = 0; proba < 3 && !zamkniete; ++proba) {
-        komunikat.clear();
-        logowanie.zatwierdzKod(kod);
-        if (!komunikat.isEmpty()) {
-            w = {ZleUzycie, QStringLiteral("Kod %1: %2.").arg(czyj, komunikat)};
-            break;
-        }
+    // The link sends the code at every slot until the panel answers it.
+    logowanie.zatwierdzKod(kod);
+    if (!komunikat.isEmpty()) {
+        w = {ZleUzycie, QStringLiteral("Kod %1: %2.").arg(czyj, komunikat)};
+    } else {
         w = czekaj([&] { return zamkniete || !komunikat.isEmpty(); },
                    QStringLiteral("odpowiedź na kod %1").arg(czyj));
-        if (!w.ok() || zamkniete)
-            break;
-        if (komunikat != tekst::BrakOdpowiedziNaKod) {
+        if (w.ok() && !zamkniete)
             w = {Odmowa, QStringLiteral("Centralka odrzuciła kod %1: %2.").arg(czyj, komunikat)};
-            break;
-        }
-        w = {BladLacza, QStringLiteral("Kod %1: %2").arg(czyj, komunikat)};
     }
     disconnect(c1);
     disconnect(c2);

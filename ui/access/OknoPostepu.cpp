@@ -15,7 +15,9 @@ OknoPostepu::OknoPostepu(Przesylanie& przesylanie, QWidget* parent) : QWidget(pa
     setWindowTitle(QStringLiteral("Przesyłanie danych z/do centralki"));
     setMinimumWidth(360);
 
-    m_etykieta = new QLabel(tekst::EtykietaPobierania, this);
+    m_etykieta = new QLabel(przesylanie.etykieta().isEmpty() ? tekst::EtykietaPobierania
+                                                             : przesylanie.etykieta(),
+                            this);
     m_etykieta->setObjectName(QStringLiteral("Label1"));
     m_pasekPostepu = new QProgressBar(this);
     m_pasekPostepu->setObjectName(QStringLiteral("ProgressBar1"));
@@ -29,12 +31,8 @@ OknoPostepu::OknoPostepu(Przesylanie& przesylanie, QWidget* parent) : QWidget(pa
 
     connect(&przesylanie, &Przesylanie::postepZmieniony, this,
             [this](double p) { m_pasekPostepu->setValue(int(p)); });
+    connect(&przesylanie, &Przesylanie::etykietaZmieniona, m_etykieta, &QLabel::setText);
     connect(&przesylanie, &Przesylanie::zakonczone, this, &QWidget::close);
-}
-
-void OknoPostepu::ustawEtykiete(const QString& tekst)
-{
-    m_etykieta->setText(tekst);
 }
 
 } // namespace zr05

@@ -10,14 +10,13 @@ namespace zr05
 
 class Przesylanie;
 
-// "Przesyłanie danych z/do centralki": progress of a download or an upload.
+// "Przesyłanie danych z/do centralki": progress of a download or an upload, stage by stage
+// (the label names the stage: reading, writing, checking, correcting).
 class OknoPostepu : public QWidget
 {
     Q_OBJECT
 public:
     explicit OknoPostepu(Przesylanie& przesylanie, QWidget* parent = nullptr);
-
-    void ustawEtykiete(const QString& tekst);
 
 private:
     QLabel* m_etykieta;

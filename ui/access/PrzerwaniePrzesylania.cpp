@@ -7,7 +7,8 @@ namespace zr05
 
 bool potwierdzPrzerwaniePrzesylania(const Przesylanie& przesylanie, QWidget* rodzic)
 {
-    return !przesylanie.przesylanieTrwa() || Komunikaty::pytanie(rodzic, tekst::PytaniePrzerwanie);
+    const auto pytanie = przesylanie.pytanie(Przesylanie::Zamiar::Polecenie);
+    return !pytanie || Komunikaty::pytanie(rodzic, *pytanie);
 }
 
 } // namespace zr05

@@ -4,6 +4,7 @@
 #include "ListaKatalogow.h"
 #include "ListaPlikow.h"
 #include "Module1.h"
+#include "access/Przesylanie.h"
 #include "config/PlikKonfiguracji.h"
 #include "config/RegulyPliku.h"
 #include "main/Klepsydra.h"
@@ -159,10 +160,20 @@ QString OknoPliku::sciezka() const
     return sciezkaPliku(m_pliki->sciezka(), m_nazwaPliku->text());
 }
 
+bool OknoPliku::zgodaPrzesylania(bool zapis)
+{
+    return !m_przesylanie ||
+           m_przesylanie->zgoda(zapis ? Przesylanie::Zamiar::ZapisPliku
+                                      : Przesylanie::Zamiar::CzytaniePliku,
+                                [this](const QString& q) { return Komunikaty::pytanie(this, q); });
+}
+
 void OknoPliku::zapiszPlik()
 {
     // The button is enabled only for a proper name; a stale enable must not save elsewhere.
     if (!maRozszerzenieVor(m_nazwaPliku->text()))
+        return;
+    if (!zgodaPrzesylania(true))
         return;
     const auto w = ZapiszKonfig(m, sciezka());
     if (!w)
@@ -173,6 +184,8 @@ void OknoPliku::zapiszPlik()
 void OknoPliku::czytajPlik()
 {
     if (!maRozszerzenieVor(m_nazwaPliku->text()))
+        return;
+    if (!zgodaPrzesylania(false))
         return;
     const auto w = CzytajKonfig(m, sciezka());
     if (!w)
@@ -196,7 +209,7 @@ void OknoPliku::closeEvent(QCloseEvent* e)
     QWidget::closeEvent(e);
 }
 
-void pokazOknoPliku(Module1& m, TrybPliku tryb, QWidget* rodzic)
+void pokazOknoPliku(Module1& m, TrybPliku tryb, QWidget* rodzic, Przesylanie* przesylanie)
 {
     // One file window: a second command takes over the open one.
     static QPointer<OknoPliku> okno;
@@ -207,6 +220,7 @@ void pokazOknoPliku(Module1& m, TrybPliku tryb, QWidget* rodzic)
         okno = new OknoPliku(m, rodzic);
     }
     okno->ustawTryb(tryb);
+    okno->ustawPrzesylanie(przesylanie);
     okno->show();
     okno->raise();
     okno->activateWindow();

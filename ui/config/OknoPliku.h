@@ -12,6 +12,7 @@ class ListaDyskow;
 class ListaKatalogow;
 class ListaPlikow;
 class Module1;
+class Przesylanie;
 
 enum class TrybPliku { Czytaj, Zapisz };
 
@@ -26,6 +27,8 @@ public:
     // The design state plus the settings of the menu command that opens the window.
     void ustawTryb(TrybPliku tryb);
     Module1& modul() const { return m; }
+    // The transfer to ask about before reading or saving while it runs; none: no questions.
+    void ustawPrzesylanie(Przesylanie* p) { m_przesylanie = p; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -38,7 +41,10 @@ private:
     void zamknij();
     QString sciezka() const;
 
+    bool zgodaPrzesylania(bool zapis);
+
     Module1& m;
+    Przesylanie* m_przesylanie = nullptr;
     TrybPliku m_tryb = TrybPliku::Czytaj;
     ListaDyskow* m_dyski;
     ListaKatalogow* m_katalogi;
@@ -52,6 +58,7 @@ private:
 
 // Entry point of the window, called by the main window's commands: opens it (not modal) in
 // the given mode.
-void pokazOknoPliku(Module1& m, TrybPliku tryb, QWidget* rodzic);
+void pokazOknoPliku(Module1& m, TrybPliku tryb, QWidget* rodzic,
+                    Przesylanie* przesylanie = nullptr);
 
 } // namespace zr05

@@ -1,5 +1,6 @@
 #include "OknoGlowne.h"
 
+#include "Komunikaty.h"
 #include "ObrazStartowy.h"
 #include "PoleWyswietlane.h"
 #include "PortSzeregowy.h"
@@ -149,6 +150,9 @@ void OknoGlowne::polaczZRdzeniem()
     m_lacze.ustawUjscie([this](const QByteArray& bajty) { m_port->zapisz(bajty); });
     connect(m_port, &PortSzeregowy::odebrano, &m_lacze, &Lacze::odbierz);
     connect(m_port, &PortSzeregowy::utracony, this, &OknoGlowne::portUtracony);
+    // A transfer that the line defeated says what stayed as it was and what may be wrong.
+    connect(&m_przesylanie, &Przesylanie::niepowodzenie, this,
+            [this](const QString& komunikat) { Komunikaty::info(this, komunikat); });
 }
 
 void OknoGlowne::pokazZalogowanie()

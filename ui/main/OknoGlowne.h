@@ -87,6 +87,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void utworzMenu();
@@ -96,7 +97,8 @@ private:
     void polaczZRdzeniem();
 
     bool bramkaEdytorow();
-    void pokazPostep(const QString& etykieta);
+    void pokazPostep();
+    bool moznaZakonczyc(); // asks when a transfer would be cut short; closes the port on OK
     void pokazDostepnosc(Element e, bool dostepny);
     void pokazZegar();
     void pokazZalogowanie();

@@ -6,6 +6,7 @@
 #include "Komunikaty.h"
 #include "OknaPomocnicze.h"
 #include "OknoOProgramie.h"
+#include "PortSzeregowy.h"
 #include "Sprawdzenia.h"
 #include "access/OknoKodu.h"
 #include "access/OknoPostepu.h"
@@ -18,9 +19,11 @@
 #include "editors/EdytorLinii.h"
 #include "editors/EdytorStref.h"
 #include "editors/EdytorWyjsc.h"
+#include "link/Lacze.h"
 #include "print/OknoWydrukuKonfiguracji.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 
 namespace zr05
 {
@@ -65,7 +68,7 @@ void OknoGlowne::wylogujInstalatora()
     m_logowanie.wylogujInstalatora();
 }
 
-void OknoGlowne::pokazPostep(const QString& etykieta)
+void OknoGlowne::pokazPostep()
 {
     // A window left open by an abandoned transfer serves the next one.
     if (!m_oknoPostepu) {
@@ -73,7 +76,6 @@ void OknoGlowne::pokazPostep(const QString& etykieta)
         m_oknoPostepu = new OknoPostepu(m_przesylanie, this);
         czyscStatusPoZamknieciu(m_oknoPostepu, m);
     }
-    m_oknoPostepu->ustawEtykiete(etykieta);
     m_oknoPostepu->show();
     m_oknoPostepu->raise();
 }
@@ -85,7 +87,7 @@ void OknoGlowne::pobierzKonfiguracje()
     if (!potwierdzPrzerwaniePrzesylania(m_przesylanie, this))
         return;
     m_przesylanie.pobierz();
-    pokazPostep(tekst::EtykietaPobierania);
+    pokazPostep();
 }
 
 void OknoGlowne::przekazKonfiguracje()
@@ -97,19 +99,19 @@ void OknoGlowne::przekazKonfiguracje()
     if (!potwierdzPrzerwaniePrzesylania(m_przesylanie, this))
         return;
     m_przesylanie.przekaz();
-    pokazPostep(tekst::EtykietaPrzesylania);
+    pokazPostep();
 }
 
 void OknoGlowne::czytajKonfiguracjeZPliku()
 {
     Klepsydra klepsydra;
-    pokazOknoPliku(m, TrybPliku::Czytaj, this);
+    pokazOknoPliku(m, TrybPliku::Czytaj, this, &m_przesylanie);
 }
 
 void OknoGlowne::zapiszKonfiguracjeDoPliku()
 {
     Klepsydra klepsydra;
-    pokazOknoPliku(m, TrybPliku::Zapisz, this);
+    pokazOknoPliku(m, TrybPliku::Zapisz, this, &m_przesylanie);
 }
 
 void OknoGlowne::drukujKonfiguracje()
@@ -118,10 +120,31 @@ void OknoGlowne::drukujKonfiguracje()
     pokazOknoWydrukuKonfiguracji(m, this);
 }
 
+bool OknoGlowne::moznaZakonczyc()
+{
+    // A transfer cut short leaves the panel half-programmed or without its end frame: the
+    // user decides, and on OK the port is closed before the program goes.
+    if (!m_przesylanie.zgoda(Przesylanie::Zamiar::Koniec,
+                             [this](const QString& q) { return Komunikaty::pytanie(this, q); }))
+        return false;
+    m_lacze.ustawUjscie({});
+    m_port->zamknij();
+    return true;
+}
+
 void OknoGlowne::zakoncz()
 {
-    // At once, without questions; the port is closed as the window goes.
-    QCoreApplication::quit();
+    if (moznaZakonczyc())
+        QCoreApplication::quit();
+}
+
+void OknoGlowne::closeEvent(QCloseEvent* e)
+{
+    if (!moznaZakonczyc()) {
+        e->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(e);
 }
 
 void OknoGlowne::przelaczOnLine()

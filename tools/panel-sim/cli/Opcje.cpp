@@ -98,14 +98,25 @@ std::optional<OpcjeCli> czytajOpcje(const QStringList& argumenty, QString& komun
                                            QStringLiteral("Seed of the line faults (default 1)."),
                                            QStringLiteral("n"));
     const QCommandLineOption przeklamanie(
-        QStringLiteral("corrupt"), QStringLiteral("Probability that a sent byte is changed."),
+        QStringLiteral("corrupt"),
+        QStringLiteral("Probability that a byte is changed on the line, in both directions."),
         QStringLiteral("p"));
-    const QCommandLineOption zgubienie(QStringLiteral("drop"),
-                                       QStringLiteral("Probability that a sent byte is lost."),
-                                       QStringLiteral("p"));
+    const QCommandLineOption zgubienie(
+        QStringLiteral("drop"),
+        QStringLiteral("Probability that a byte is lost on the line, in both directions."),
+        QStringLiteral("p"));
     const QCommandLineOption smieci(
-        QStringLiteral("garbage"), QStringLiteral("Probability of 1-3 stray bytes before a frame."),
+        QStringLiteral("garbage"),
+        QStringLiteral("Probability of 1-3 stray bytes before a frame, in both directions."),
         QStringLiteral("p"));
+    const QCommandLineOption bezUsterekOdPc(
+        QStringLiteral("no-pc-faults"),
+        QStringLiteral("Keep --corrupt, --drop and --garbage off the PC's bytes to the panel."));
+    const QCommandLineOption slad(
+        QStringLiteral("trace"),
+        QStringLiteral("Append a hex trace of the line to this file: every frame sent, what the "
+                       "line did to it, and what the panel's receiver did with each byte."),
+        QStringLiteral("file"));
     const QCommandLineOption cisza(QStringLiteral("silence"),
                                    QStringLiteral("Go silent (link loss) for this long, once."),
                                    QStringLiteral("seconds"));
@@ -133,9 +144,11 @@ std::optional<OpcjeCli> czytajOpcje(const QStringList& argumenty, QString& komun
     const QCommandLineOption cicho(QStringLiteral("quiet"),
                                    QStringLiteral("Do not log what the panel does to stderr."));
     p.addOption(tcp);
-    p.addOptions({urzadzenie, okres,         odpowiedz,    uzytk,     nadz,   inst,       odbl,
-                  ziarno,     ziarnoUsterek, przeklamanie, zgubienie, smieci, cisza,      ciszaPo,
-                  upusc,      upuscPo,       obraz,        dni,       szybko, statystyki, cicho});
+    p.addOptions({urzadzenie,     okres,  odpowiedz,     uzytk,        nadz,      inst,
+                  odbl,           ziarno, ziarnoUsterek, przeklamanie, zgubienie, smieci,
+                  bezUsterekOdPc, slad,   cisza,         ciszaPo,      upusc,     upuscPo,
+                  obraz,          dni,    szybko,        statystyki});
+    p.addOption(cicho);
     if (!p.parse(argumenty)) {
         komunikat = p.errorText();
         return std::nullopt;
@@ -216,6 +229,8 @@ std::optional<OpcjeCli> czytajOpcje(const QStringList& argumenty, QString& komun
         }
     }
     o.obraz = p.value(obraz);
+    o.slad = p.value(slad);
+    u.usterki.odPc = !p.isSet(bezUsterekOdPc);
     o.szybko = p.isSet(szybko);
     o.statystyki = p.isSet(statystyki);
     o.cicho = p.isSet(cicho);

@@ -16,6 +16,7 @@ struct OpcjeCli {
     QString tcpHost;    // with tcpPort: listen there instead (empty host: every address)
     int tcpPort = -1;   // 0: any free port
     QString obraz;      // .vor file to start from
+    QString slad;       // hex trace of the line, empty: none
     bool szybko = false;
     bool statystyki = false;
     bool cicho = false;

@@ -5,6 +5,7 @@
 #include "Pty.h"
 #include "SymulatorCentrali.h"
 #include "config/PlikKonfiguracji.h"
+#include "link/SladLacza.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -45,7 +46,8 @@ QString liczniki(const LicznikiSymulatora& l, const LicznikiUsterek& u)
     return QStringLiteral("polls=%1 answered=%2 unanswered=%3 slots=%4 no-request=%5 reads=%6 "
                           "writes=%7 codes=%8 archive=%9 end-of-programming=%10 bad-checksum=%11 "
                           "unknown=%12 clipped=%13 refused=%14 cut-off=%15 stray=%16 on-line=%17 "
-                          "corrupted=%18 lost=%19 inserted=%20\n")
+                          "corrupted=%18 lost=%19 inserted=%20 pc-corrupted=%21 pc-lost=%22 "
+                          "pc-inserted=%23\n")
         .arg(l.polle)
         .arg(l.odpowiedzi)
         .arg(l.brakOdpowiedzi)
@@ -65,7 +67,10 @@ QString liczniki(const LicznikiSymulatora& l, const LicznikiUsterek& u)
         .arg(l.ramkiOnLine)
         .arg(u.przeklamane)
         .arg(u.zgubione)
-        .arg(u.wstawione);
+        .arg(u.wstawione)
+        .arg(u.przeklamaneOdPc)
+        .arg(u.zgubioneOdPc)
+        .arg(u.wstawioneOdPc);
 }
 
 } // namespace
@@ -95,6 +100,15 @@ int main(int argc, char* argv[])
         u.konfiguracja = k;
     }
     SymulatorCentrali sym(u);
+    PlikSladu plikSladu;
+    if (!opcje->slad.isEmpty()) {
+        QString blad;
+        if (!plikSladu.otworz(opcje->slad, QStringLiteral("# zr05-panel-sim line trace"), blad)) {
+            wypisz(stderr, QStringLiteral("cannot open %1: %2\n").arg(opcje->slad, blad));
+            return 1;
+        }
+        sym.ustawSlad([&plikSladu](const WpisSladu& w) { plikSladu.zapisz(w); });
+    }
     QElapsedTimer start;
     start.start();
     if (!opcje->cicho)

@@ -95,9 +95,39 @@ std::vector<BajtNaLinii> SymulatorCentrali::pobierzWyjscie()
     return w;
 }
 
+void SymulatorCentrali::sladuj(bool doCentrali, const QByteArray& bajty, LosBajtow los,
+                               std::int64_t czas)
+{
+    if (!m_slad)
+        return;
+    zamknijPozaRamka();
+    m_slad({czas, doCentrali, bajty, los});
+}
+
+void SymulatorCentrali::sladujPozaRamka(Bajt b, std::int64_t teraz)
+{
+    if (!m_slad)
+        return;
+    if (m_pozaRamka.isEmpty())
+        m_czasPozaRamka = teraz;
+    m_pozaRamka.append(char(b));
+}
+
+void SymulatorCentrali::zamknijPozaRamka()
+{
+    if (m_pozaRamka.isEmpty())
+        return;
+    const QByteArray b = m_pozaRamka;
+    m_pozaRamka.clear();
+    m_slad({m_czasPozaRamka, true, b, LosBajtow::PozaRamka});
+}
+
 void SymulatorCentrali::wyslij(const QByteArray& ramka, RodzajNadania rodzaj, std::int64_t teraz)
 {
     const QByteArray naLinii = m_usterki.przepusc(ramka, rodzaj);
+    sladuj(false, ramka, LosBajtow::Wyslane, teraz);
+    if (naLinii != ramka)
+        sladuj(false, naLinii, LosBajtow::ZmienioneNaLinii, teraz);
     std::int64_t t = std::max(teraz, m_liniaWolna);
     for (char c : naLinii) {
         t += m_u.czasBajtuUs;
@@ -177,8 +207,10 @@ void SymulatorCentrali::doCzasu(std::int64_t teraz)
                 } else {
                     ++m_liczniki.brakZadania;
                 }
-                if (!m_odb.isEmpty())
+                if (!m_odb.isEmpty()) {
                     ++m_liczniki.porzucone;
+                    sladuj(true, m_odb, LosBajtow::PorzuconaPoPrzerwie, m_ostatniOdb);
+                }
                 m_odb.clear();
                 koniecCyklu(teraz);
                 dalej = true;
@@ -260,20 +292,39 @@ void SymulatorCentrali::odbierz(Bajt b, std::int64_t teraz)
 {
     doCzasu(teraz);
     teraz = m_teraz;
+    const BajtOdPc naLinii = m_usterki.przepuscOdPc(b, m_odb.isEmpty() && b == Start7);
+    if (!naLinii.smieci.isEmpty() || naLinii.zgubiony || naLinii.bajt != b) {
+        QByteArray dotarlo = naLinii.smieci;
+        if (!naLinii.zgubiony)
+            dotarlo.append(char(naLinii.bajt));
+        sladuj(true, QByteArray(1, char(b)), LosBajtow::Wyslane, teraz);
+        sladuj(true, dotarlo, LosBajtow::ZmienioneNaLinii, teraz);
+    }
+    for (char c : naLinii.smieci)
+        odbierzZLinii(Bajt(c), teraz);
+    if (!naLinii.zgubiony)
+        odbierzZLinii(naLinii.bajt, teraz);
+}
+
+void SymulatorCentrali::odbierzZLinii(Bajt b, std::int64_t teraz)
+{
     if (m_faza == Faza::Cisza)
         return;
     if (m_faza == Faza::Przerwa) {
         ++m_liczniki.zbedne;
+        sladujPozaRamka(b, teraz);
         return;
     }
     if (!m_odb.isEmpty() && teraz - m_ostatniOdb > m_u.przerwaWRamceMs * Ms) {
         ++m_liczniki.porzucone;
+        sladuj(true, m_odb, LosBajtow::PorzuconaPoPrzerwie, m_ostatniOdb);
         m_odb.clear();
     }
     m_ostatniOdb = teraz;
     if (m_odb.isEmpty()) {
         if (b != Start7) {
             ++m_liczniki.zbedne;
+            sladujPozaRamka(b, teraz);
             return;
         }
         if (m_faza == Faza::CzekaNaOdpowiedz && !m_pierwszyBajtOdpowiedzi) {
@@ -289,6 +340,7 @@ void SymulatorCentrali::odbierz(Bajt b, std::int64_t teraz)
         if (m_dlugoscOdb == 0) {
             ++m_liczniki.nieznane;
             log(QStringLiteral("unknown request code 0x%1 dropped").arg(b, 2, 16, QChar('0')));
+            sladuj(true, m_odb, LosBajtow::Nieoczekiwana, teraz);
             m_odb.clear();
             return;
         }
@@ -304,8 +356,10 @@ void SymulatorCentrali::ramkaOdPc(const QByteArray& r, std::int64_t teraz)
 {
     if (sumaKontrolna(r) != 0) {
         ++m_liczniki.zlaSuma;
+        sladuj(true, r, LosBajtow::ZlaSuma, teraz);
         return; // as if nothing had come: the wait goes on to its end
     }
+    sladuj(true, r, LosBajtow::Przyjeta, teraz);
     if (m_faza == Faza::CzekaNaOdpowiedz)
         odpowiedzNaPoll(Bajt(r[1]), teraz);
     else
@@ -431,6 +485,11 @@ void SymulatorCentrali::zapis(const QByteArray& r)
 void SymulatorCentrali::kod(const QByteArray& r, std::int64_t teraz)
 {
     ++m_liczniki.kody;
+    if (m_pominieteKody < m_u.pomijaneKody) {
+        ++m_pominieteKody;
+        log(QStringLiteral("code left unanswered"));
+        return;
+    }
     const bool zablokowany = m_pamiec.bajt(adres::Blokada) != 0;
     const Bajt dostep = m_u.kody.dostep(rozpakujKod(r.mid(2, 4)), zablokowany);
     log(QStringLiteral("code taken as %1%2")

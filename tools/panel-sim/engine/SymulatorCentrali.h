@@ -15,6 +15,7 @@
 #include "Pomiary.h"
 #include "ScenariuszOnLine.h"
 #include "Usterki.h"
+#include "link/SladLacza.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -39,6 +40,7 @@ struct UstawieniaSymulatora {
     std::uint64_t ziarno = 1; // scenario and archive
     QDateTime zegar;          // panel clock at time 0; invalid = a fixed demo date
     KodyDostepu kody;
+    int pomijaneKody = 0; // the first code frames go unanswered (a panel slow to check a code)
     UstawieniaUsterek usterki;
     std::optional<Konfiguracja> konfiguracja; // none = the demo office
 };
@@ -103,6 +105,9 @@ public:
 
     using Dziennik = std::function<void(const QString&)>;
     void ustawDziennik(Dziennik d) { m_dziennik = std::move(d); }
+    // The trace of the line as the panel sees it: what it sent, what the line made of it,
+    // and what its receiver did with the PC's bytes.
+    void ustawSlad(Slad s) { m_slad = std::move(s); }
     // Called when a poll went unanswered (the CLI flushes stale bytes then).
     void ustawPrzyBrakuOdpowiedzi(std::function<void()> f) { m_przyBrakuOdpowiedzi = std::move(f); }
 
@@ -124,6 +129,10 @@ private:
     void wyslijOnLine(std::int64_t teraz);
     int dlugoscZadania(Bajt kod) const;
     void log(const QString& tekst);
+    void odbierzZLinii(Bajt b, std::int64_t teraz);
+    void sladuj(bool doCentrali, const QByteArray& bajty, LosBajtow los, std::int64_t czas);
+    void sladujPozaRamka(Bajt b, std::int64_t teraz);
+    void zamknijPozaRamka();
     void zakonczTransfer(std::int64_t teraz);
 
     UstawieniaSymulatora m_u;
@@ -135,6 +144,10 @@ private:
     Pomiary m_pomiary;
     LicznikiSymulatora m_liczniki;
     Dziennik m_dziennik;
+    Slad m_slad;
+    QByteArray m_pozaRamka;
+    std::int64_t m_czasPozaRamka = 0;
+    int m_pominieteKody = 0;
     std::function<void()> m_przyBrakuOdpowiedzi;
 
     std::vector<BajtNaLinii> m_wyjscie;
