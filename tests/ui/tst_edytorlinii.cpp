@@ -374,13 +374,13 @@ private slots:
         QCOMPARE(c("Combo3_0")->currentIndex(), -1);                       // 120
         QCOMPARE(c("Combo3_1")->currentIndex(), -1);                       // 255
         QCOMPARE(c("Combo5")->currentText(), QStringLiteral("3-stanowa")); // bit 6 alone
-        QCOMPARE(c("Combo6")->currentText(), QStringLiteral("250 ms"));    // code 0
+        QCOMPARE(c("Combo6")->currentIndex(), -1);                         // code 0
         PrzechwytKomunikatow p;
         zapisz(p);
         const auto& r = m->Obraz.Linie[5];
         QCOMPARE(int(r[0]), 5);
         QCOMPARE(int(r[1]), 0);
-        QCOMPARE(int(r[2]), 0x13);
+        QCOMPARE(int(r[2]), 0x03);
         QCOMPARE(int(r[3]), 0x0C);
         for (int j : {4, 5, 6, 7, 9, 10})
             QCOMPARE(int(r[j]), int(przed[j]));
