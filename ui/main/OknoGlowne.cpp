@@ -1,4 +1,5 @@
 #include "OknoGlowne.h"
+#include "OknaPomocnicze.h"
 
 #include "ObrazStartowy.h"
 #include "PoleWyswietlane.h"
@@ -38,6 +39,7 @@ OknoGlowne::OknoGlowne(Module1& modul, Lacze& lacze, QWidget* parent)
     utworzMenu();
     utworzPasekNarzedzi();
     utworzUklad();
+    ustawKolejnoscTabulacji(centralWidget());
 
     auto* pasek = new QStatusBar(this);
     pasek->setObjectName(QStringLiteral("StatusBar1"));
