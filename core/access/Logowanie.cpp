@@ -37,6 +37,7 @@ Logowanie::OcenaKodu Logowanie::spakujKod(const QString& kod, std::array<Bajt, 4
 void Logowanie::oknoOtwarte()
 {
     m.KodOperacji = 41;
+    komunikatNaOtwarcie();
 }
 
 void Logowanie::oknoZamkniete()
@@ -44,6 +45,13 @@ void Logowanie::oknoZamkniete()
     zapomnijKod();
     if (m.KodOperacji == 40)
         m.KodOperacji = 0;
+    komunikatNaOtwarcie();
+}
+
+void Logowanie::komunikatNaOtwarcie()
+{
+    // A former attempt's message belongs to that attempt; only a block still holds.
+    ustawKomunikat(m.BlokadaDostepu == 1 ? tekst::BlokadaDostepu : QString());
 }
 
 void Logowanie::zapomnijKod()
