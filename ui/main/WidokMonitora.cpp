@@ -84,7 +84,7 @@ QColor WidokMonitora::kolor(KolorLampki k)
     case KolorLampki::Nieczynny:
         break;
     }
-    return QApplication::palette().color(QPalette::Button);
+    return KolorNieistniejacej;
 }
 
 void WidokMonitora::pokazLampki()
@@ -135,7 +135,7 @@ void WidokMonitora::wyczyscRejestr()
 void WidokMonitora::drukujRejestr()
 {
     Drukarka::drukuj(wydrukRejestru(m_zdarzenia.rejestr().tekst(), m_zegar()), m_okno,
-                     QStringLiteral("Rejestr"));
+                     QStringLiteral("rejestr"));
     m_okno->unsetCursor();
 }
 
