@@ -27,6 +27,7 @@ void Module1::WpisKonfig()
     ustawDostepny(Element::mnuKonfDruk, true);
     ustawDostepny(Element::Przycisk3, true);
     ustawDostepny(Element::Przycisk6, true);
+    emit konfiguracjaWczytana();
     emit konfiguracjaZmieniona();
 }
 

@@ -83,6 +83,9 @@ signals:
     void onLineZmieniony(bool wlaczony);
     void zegarZmieniony();
     void konfiguracjaZmieniona();
+    // A whole configuration replaced the image (WpisKonfig): windows that show or edit it start
+    // again from the new one and never write back what they read from the former.
+    void konfiguracjaWczytana();
 
 private:
     QString m_status;

@@ -34,6 +34,7 @@ void Logowanie::oknoOtwarte()
 {
     zapomnijKod(); // the code operation, if any, is replaced
     m.KodOperacji = 41;
+    komunikatNaOtwarcie();
 }
 
 void Logowanie::oknoZamkniete()
@@ -41,6 +42,13 @@ void Logowanie::oknoZamkniete()
     zapomnijKod();
     if (m.KodOperacji == 40)
         m.KodOperacji = 0;
+    komunikatNaOtwarcie();
+}
+
+void Logowanie::komunikatNaOtwarcie()
+{
+    // A former attempt's message belongs to that attempt; only a block still holds.
+    ustawKomunikat(m.BlokadaDostepu == 1 ? tekst::BlokadaDostepu : QString());
 }
 
 void Logowanie::zapomnijKod()

@@ -66,6 +66,7 @@ private:
     void daneOdczytu(int kod, const QByteArray& dane);
     void ustawKomunikat(const QString& t);
     void zapomnijKod();
+    void komunikatNaOtwarcie();
 
     Module1& m;
     QString m_komunikat;

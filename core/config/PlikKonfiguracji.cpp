@@ -147,6 +147,8 @@ WynikPliku ZapiszKonfig(const Konfiguracja& obraz, const QString& sciezka)
     }
 
     QSaveFile plik(sciezka);
+    // A writable file in a folder the user may not write into is written in place.
+    plik.setDirectWriteFallback(true);
     if (!plik.open(QIODevice::WriteOnly))
         return blad(bladZapisu(sciezka, plik.errorString()));
     if (auto w = ZapiszKonfig(obraz, plik); !w) {

@@ -71,4 +71,11 @@ int pozycjaNazwy(const NazwyLiniiTablica& nazwy, const QString& tekst)
     return -1;
 }
 
+int pozycjaNazwy(const NazwyLiniiTablica& nazwy, const QString& tekst, int pokazana)
+{
+    if (pokazana >= 0 && pokazana < Konfiguracja::LiczbaNazw && nazwy[pokazana] == tekst)
+        return pokazana;
+    return pozycjaNazwy(nazwy, tekst);
+}
+
 } // namespace zr05

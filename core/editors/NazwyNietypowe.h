@@ -32,5 +32,8 @@ WynikNazwy usunNazweNietypowa(NazwyLiniiTablica& nazwy, const QString& nazwa);
 
 // Position of the first entry equal to the text, compared exactly; -1 when there is none.
 int pozycjaNazwy(const NazwyLiniiTablica& nazwy, const QString& tekst);
+// The same, but the entry the box shows wins while the box still shows its text: a name that
+// stands twice in the dictionary keeps the position it was stored with.
+int pozycjaNazwy(const NazwyLiniiTablica& nazwy, const QString& tekst, int pokazana);
 
 } // namespace zr05

@@ -55,8 +55,10 @@ ParametryLinii odczytajLinie(const RekordLinii& r)
         }
     }
     p.dwustanowa = (r[3] & 0x80) != 0;
-    const int c = (r[2] >> 4) & 0x07;
-    p.czulosc = c == 0 ? 0 : (c - 1) % 4; // the panel's reading: every four codes wrap
+    // Codes 1..4 are the four items; 0 and 5..7 show an empty box and stay as stored.
+    p.czulosc = wZakresie((r[2] >> 4) & 0x07, 1, 4);
+    if (p.czulosc != ParametryLinii::Nieznany)
+        p.czulosc -= 1;
     p.alarmy = wZakresie(r[3] & 0x0F, 1, 9);
     p.typ = typZKodu(r);
     p.opoznienieWejscia = zeroJakoJeden(r[6], 99);

@@ -30,7 +30,7 @@ struct ParametryLinii {
     std::array<int, 2> wartosci{}; // 0..99 shown after the name
     int strefa = Nieznany;         // 1..10
     bool dwustanowa = false;       //
-    int czulosc = 0;               // item 0..3: 250 ms .. 1 sek.
+    int czulosc = 0;               // item 0..3: 250 ms .. 1 sek. (codes 1..4)
     int alarmy = 1;                // 1..9 a day
     int typ = Nieznany;            // TypLinii
     int opoznienieWejscia = 1;     // 1..99 s

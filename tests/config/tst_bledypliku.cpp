@@ -15,6 +15,8 @@
 #include <cstring>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 using namespace zr05;
@@ -281,6 +283,44 @@ private slots:
         Module1 m;
         QVERIFY(CzytajKonfig(m, punkt + "/stary.vor"));
         odmontuj(punkt);
+    }
+
+    // A file the user may write in a folder the user may not write into is saved in place,
+    // since no temporary file can be made beside it. Root writes anywhere, so the save runs in
+    // a child process that has become an ordinary user.
+    void zapisywalnyPlikWChronionymKatalogu()
+    {
+#ifdef Q_OS_LINUX
+        const QString punkt = katalog.filePath("chroniony");
+        QDir().mkpath(punkt);
+        const QString sciezka = punkt + "/stary.vor";
+        utworz(sciezka, wzor(3626, 3));
+        const auto wszyscy = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther |
+                             QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(katalog.path(), wszyscy | QFile::WriteOwner));
+        QVERIFY(QFile::setPermissions(punkt, wszyscy));
+        QVERIFY(QFile::setPermissions(sciezka, QFile::ReadOwner | QFile::WriteOwner |
+                                                   QFile::ReadOther | QFile::WriteOther));
+        Konfiguracja obraz;
+        obraz.Linie[2].fill(0x66);
+        const pid_t dziecko = ::fork();
+        QVERIFY(dziecko >= 0);
+        if (dziecko == 0) {
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(2);
+            ::_exit(ZapiszKonfig(obraz, sciezka) ? 0 : 1);
+        }
+        int stan = 0;
+        QCOMPARE(::waitpid(dziecko, &stan, 0), dziecko);
+        QVERIFY(WIFEXITED(stan));
+        QCOMPARE(WEXITSTATUS(stan), 0);
+        QByteArray oczekiwane;
+        QVERIFY(obrazDoBajtow(obraz, oczekiwane));
+        QCOMPARE(tresc(sciezka), oczekiwane);
+        QVERIFY(QFile::setPermissions(punkt, wszyscy | QFile::WriteOwner));
+#else
+        QSKIP("the protected folder is set up on Linux only");
+#endif
     }
 };
 

@@ -1,6 +1,8 @@
-// Names as 8 bytes of Windows-1250: every byte value survives, unwritable characters are caught.
+// Names as 8 bytes of Windows-1250: every byte value survives, the table agrees with the
+// system converter, unwritable characters are caught.
 #include "config/Nazwy1250.h"
 
+#include <QProcess>
 #include <QTest>
 
 using namespace zr05;
@@ -21,10 +23,37 @@ private slots:
         }
     }
 
-    void nieokresloneBajtyJakWWindows()
+    // The table against the system's own converter: every byte iconv knows gives its character,
+    // and exactly the five bytes it does not know stand for the control character alike.
+    void zgodnaZIconv()
     {
-        const QString n = nazwaZBajtow(QByteArray("\x81\x83\x88\x90\x98   "));
-        QCOMPARE(n.left(5), QString::fromUtf16(u"\u0081\u0083\u0088\u0090\u0098"));
+        QByteArray wejscie;
+        QList<int> bajty;
+        for (int b = 0; b < 256; ++b)
+            if (b != '\n') {
+                bajty.append(b);
+                wejscie.append(char(b)).append('\n');
+            }
+        QProcess iconv;
+        iconv.start(QStringLiteral("iconv"), {"-c", "-f", "WINDOWS-1250", "-t", "UTF-8"});
+        QVERIFY(iconv.waitForStarted());
+        iconv.write(wejscie);
+        iconv.closeWriteChannel();
+        QVERIFY(iconv.waitForFinished());
+        const QList<QByteArray> wiersze = iconv.readAllStandardOutput().split('\n');
+        QCOMPARE(wiersze.size(), bajty.size() + 1);
+        QList<int> nieznane;
+        for (int i = 0; i < bajty.size(); ++i) {
+            const int b = bajty[i];
+            const QString nasz = nazwaZBajtow(QByteArray(1, char(b)));
+            if (wiersze[i].isEmpty()) {
+                nieznane.append(b);
+                QCOMPARE(nasz, QString(QChar(b)));
+            } else {
+                QCOMPARE(nasz, QString::fromUtf8(wiersze[i]));
+            }
+        }
+        QCOMPARE(nieznane, (QList<int>{0x81, 0x83, 0x88, 0x90, 0x98}));
     }
 
     void zapisywalnosc_data()

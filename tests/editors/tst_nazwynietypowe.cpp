@@ -127,6 +127,10 @@ private slots:
         QCOMPARE(pozycjaNazwy(n, QStringLiteral("CZAS")), -1);
         n[230] = QStringLiteral("TARAS");
         QCOMPARE(pozycjaNazwy(n, QStringLiteral("TARAS")), 169); // the first one wins
+        // ... unless the box still shows the other one
+        QCOMPARE(pozycjaNazwy(n, QStringLiteral("TARAS"), 230), 230);
+        QCOMPARE(pozycjaNazwy(n, QStringLiteral("TARAS"), 231), 169);
+        QCOMPARE(pozycjaNazwy(n, QStringLiteral("TARAS"), 256), 169);
         QCOMPARE(pozycjaNazwy(n, QStringLiteral("<nn 255>")), 255);
     }
 };

@@ -60,11 +60,11 @@ private slots:
     {
         QTest::addColumn<int>("kod");
         QTest::addColumn<int>("pozycja");
-        QTest::newRow("0 jak 250 ms") << 0 << 0;
+        QTest::newRow("0 nieznany") << 0 << N;
         QTest::newRow("1 = 250 ms") << 1 << 0;
         QTest::newRow("4 = 1 sek.") << 4 << 3;
-        QTest::newRow("5 wraca do 250 ms") << 5 << 0;
-        QTest::newRow("7 = 750 ms") << 7 << 2;
+        QTest::newRow("5 nieznany") << 5 << N;
+        QTest::newRow("7 nieznany") << 7 << N;
     }
     void czulosc()
     {
@@ -252,7 +252,7 @@ private slots:
         QCOMPARE(p.typ, N);
         QCOMPARE(p.strefa, N);
         const RekordLinii r = zapiszLinie(stary, 7, p);
-        QCOMPARE(int(r[2]), 0x13); // code 0 reads as 250 ms and is written as code 1
+        QCOMPARE(int(r[2]), 0x03); // sensitivity code 0 and the type code stay
         QCOMPARE(int(r[3]), 0xCC); // the alarm count stays 12
         for (int j : {4, 5, 6, 7, 9, 10, 25})
             QCOMPARE(int(r[j]), int(stary[j]));
@@ -263,7 +263,7 @@ private slots:
         ParametryLinii w = p;
         w.typ = Warunkowa;
         const RekordLinii q = zapiszLinie(stary, 7, w);
-        QCOMPARE(int(q[2]), 0x18);
+        QCOMPARE(int(q[2]), 0x08);
         for (int j : {4, 5, 6, 7})
             QCOMPARE(int(q[j]), int(stary[j]));
         QCOMPARE(int(q[25]), 0);

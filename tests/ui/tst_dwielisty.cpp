@@ -69,11 +69,14 @@ private slots:
     void bezZaznaczeniaNicSieNieDzieje()
     {
         Okno o;
-        o.listy.wypelnij({1, 2}, [](int) { return false; });
-        o.prawa->clearSelection();
-        o.prawa->setCurrentItem(nullptr);
+        o.listy.wypelnij({1, 2, 3}, [](int) { return false; });
         o.doLewej->click();
         QCOMPARE(o.lewa->count(), 0);
+        // After a move nothing stays chosen: a second click moves nothing more.
+        o.wybierz(o.prawa, QStringLiteral("01"));
+        o.doLewej->click();
+        o.doLewej->click();
+        QCOMPARE(o.listy.czlonkowie(), (QList<int>{1}));
         QCOMPARE(o.prawa->count(), 2);
     }
 };

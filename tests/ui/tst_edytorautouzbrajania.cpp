@@ -165,20 +165,6 @@ private slots:
         QVERIFY(m->Obraz == przed);
     }
 
-    void wartosciSpozaListPokazaneIZachowane()
-    {
-        m->Obraz.AutoUzbr = {31, 200, 11, 0, 0};
-        otworz();
-        QCOMPARE(k<QComboBox>("Combo1")->currentText(), QStringLiteral("31"));
-        QCOMPARE(k<QComboBox>("Combo2")->currentText(), QStringLiteral("200"));
-        QCOMPARE(k<QComboBox>("Combo3")->currentText(), QStringLiteral("11"));
-        k<QComboBox>("Combo2")->setCurrentIndex(15); // the user picks a minute
-        zapisz(true);
-        QCOMPARE(int(m->Obraz.AutoUzbr[0]), 31);
-        QCOMPARE(int(m->Obraz.AutoUzbr[1]), 15);
-        QCOMPARE(int(m->Obraz.AutoUzbr[2]), 11);
-    }
-
     void drugiePolecenieWysuwaToSamoOkno()
     {
         otworz();

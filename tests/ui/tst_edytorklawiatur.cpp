@@ -198,19 +198,6 @@ private slots:
         QVERIFY(m->Obraz == przed);
     }
 
-    void czasySpozaListPokazaneIZachowane()
-    {
-        m->Obraz.CzasKodu = 0;
-        m->Obraz.CzasBlokady = 150;
-        otworz();
-        QCOMPARE(k<QComboBox>("Combo1")->currentText(), QStringLiteral("0"));
-        QCOMPARE(k<QComboBox>("Combo2")->currentText(), QStringLiteral("150"));
-        k<QComboBox>("Combo1")->setCurrentIndex(7); // the user picks "10"
-        zapisz(true);
-        QCOMPARE(int(m->Obraz.CzasKodu), 10);
-        QCOMPARE(int(m->Obraz.CzasBlokady), 150);
-    }
-
     void drugiePolecenieWysuwaToSamoOkno()
     {
         otworz();

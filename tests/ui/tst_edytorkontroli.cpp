@@ -315,21 +315,6 @@ private slots:
         QCOMPARE(pozycje(k<QComboBox>("Combo1")), (QStringList{"2", "3"}));
     }
 
-    void bajtyPozaListami()
-    {
-        zdefiniuj(7, {7, 9, 30, 77, 15, 0, 0, 0});
-        otworz();
-        wybierz("7");
-        QCOMPARE(pokazane(), (QStringList{"", "", "", ""}));
-        przypisz("03");
-        zapisz(true);
-        QCOMPARE(m->Obraz.Kontrole[7], (Rekord{7, 9, 30, 77, 15, 0x04, 0, 0}));
-        // A box set again writes its value.
-        k<QComboBox>("Combo3")->setCurrentIndex(10);
-        zapisz(true);
-        QCOMPARE(m->Obraz.Kontrole[7][3], Bajt(10));
-    }
-
     void drugiePolecenieWyciagaToSamoOkno()
     {
         trzyKontrole();

@@ -1,6 +1,7 @@
 // The detection line editor window: its controls, showing and saving a line, the encrypted
 // line lists, the atypical names, closing, and the single open instance.
 
+#include "KolejnoscTabulacji.h"
 #include "Module1.h"
 #include "PrzechwytKomunikatow.h"
 #include "editors/EdytorLinii.h"
@@ -374,13 +375,13 @@ private slots:
         QCOMPARE(c("Combo3_0")->currentIndex(), -1);                       // 120
         QCOMPARE(c("Combo3_1")->currentIndex(), -1);                       // 255
         QCOMPARE(c("Combo5")->currentText(), QStringLiteral("3-stanowa")); // bit 6 alone
-        QCOMPARE(c("Combo6")->currentText(), QStringLiteral("250 ms"));    // code 0
+        QCOMPARE(c("Combo6")->currentIndex(), -1);                         // code 0
         PrzechwytKomunikatow p;
         zapisz(p);
         const auto& r = m->Obraz.Linie[5];
         QCOMPARE(int(r[0]), 5);
         QCOMPARE(int(r[1]), 0);
-        QCOMPARE(int(r[2]), 0x13);
+        QCOMPARE(int(r[2]), 0x03);
         QCOMPARE(int(r[3]), 0x0C);
         for (int j : {4, 5, 6, 7, 9, 10})
             QCOMPARE(int(r[j]), int(przed[j]));
@@ -476,20 +477,29 @@ private slots:
         QCOMPARE(int(m->Obraz.Linie[1][8]), 224);
     }
 
-    void nazwyWczytaneWTrakcieZostaja()
+    void tabulacjaWierszamiOkna()
+    {
+        otworz();
+        wybierzLinie(2); // delayed: the delay boxes come after the type
+        QCOMPARE(kolejnoscTabulacji(okno, c("Combo1"), 15),
+                 (QStringList{"Combo1", "Combo2", "Command2", "Combo3_0", "Combo3_1", "Command3",
+                              "Combo4", "Combo5", "Combo6", "Combo7", "Combo8", "Combo9", "Combo10",
+                              "Command5", "Combo1"}));
+    }
+
+    void dodanaNazwaWObraziePoZapisieLinii()
     {
         otworz();
         PrzechwytKomunikatow p;
-        // A file is read while the window is open: its names must survive the closing.
-        m->Obraz.NazwyLinii[224] = QStringLiteral("PLIK1   ");
-        m->Obraz.NazwyLinii[240] = QStringLiteral("PLIK2   ");
         c("Combo2")->setEditText(QStringLiteral("OKNO"));
         k<QPushButton>("Command2")->click();
         QCOMPARE(p.teksty.last(), QStringLiteral("Nazwa: <OKNO> została dopisana na pozycji: 224"));
-        zamknij();
+        QCOMPARE(m->Obraz.NazwyLinii[224], QStringLiteral("<nn 224>")); // not before a save
+        zapisz(p);
+        // A file saved now holds the name with the line that uses it.
+        QCOMPARE(int(m->Obraz.Linie[1][8]), 224);
         QCOMPARE(m->Obraz.NazwyLinii[224], QStringLiteral("OKNO"));
-        QCOMPARE(m->Obraz.NazwyLinii[240], QStringLiteral("PLIK2   "));
-        QCOMPARE(m->Obraz.NazwyLinii[241], QStringLiteral("<nn 241>"));
+        QCOMPARE(m->Obraz.NazwyLinii[225], QStringLiteral("<nn 225>"));
     }
 
     void pelnaListaNazw()

@@ -291,26 +291,6 @@ private slots:
         QCOMPARE(m->Obraz.WyjPk[1][1], Bajt(2));
         QCOMPARE(m->Obraz.WyjPk[1][2], Bajt(8));
     }
-
-    void czasPozaListaPokazanyPustoIZachowany()
-    {
-        m->Obraz.WyjOC[9][3] = 12;
-        m->Obraz.WyjPk[1][1] = 1;
-        m->Obraz.WyjPk[1][2] = 250;
-        m->Obraz.WyjPk[1][3] = 10;
-        otworz();
-        wybierzWyjscie("OC-09");
-        QCOMPARE(k<QComboBox>("Combo3")->currentIndex(), -1);
-        zapisz(true);
-        QCOMPARE(m->Obraz.WyjOC[9][3], Bajt(12));
-        wybierzWyjscie("Pk-01");
-        QCOMPARE(k<QComboBox>("Combo5")->currentIndex(), -1);
-        QCOMPARE(k<QComboBox>("Combo6")->currentIndex(), -1);
-        k<QComboBox>("Combo6")->setCurrentIndex(2);
-        zapisz(true);
-        QCOMPARE(m->Obraz.WyjPk[1][2], Bajt(250));
-        QCOMPARE(m->Obraz.WyjPk[1][3], Bajt(2));
-    }
 };
 
 QTEST_MAIN(TestEdytorWyjsc)

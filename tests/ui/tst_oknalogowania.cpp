@@ -1,6 +1,7 @@
 // The code window and the progress window driven from the main window against the simulated
 // panel: what the user sees while logging in, downloading and uploading.
 
+#include "KolejnoscTabulacji.h"
 #include "Module1.h"
 #include "PrzechwytKomunikatow.h"
 #include "Przewod.h"
@@ -88,6 +89,27 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!p.okienko<OknoKodu>());
         QCOMPARE(p.m.status(), QString());
+
+        // Opened again, it shows nothing of the former attempt; Tab goes from the code to OK
+        // and back, Enter on OK confirms, Escape closes.
+        p.wyzwol("mnuKonfLog");
+        f3 = p.okienko<OknoKodu>();
+        auto* t2 = f3->findChild<QLineEdit*>("Text2");
+        QVERIFY(t2->text().isEmpty());
+        t1 = f3->findChild<QLineEdit*>("Text1");
+        QCOMPARE(kolejnoscTabulacji(f3, t1, 3), (QStringList{"Text1", "Command1", "Text1"}));
+        QTest::keyClicks(t1, "12");
+        QTest::keyClick(f3->findChild<QPushButton*>("Command1"), Qt::Key_Return);
+        QCOMPARE(t2->text(), QStringLiteral("Nieprawidłowa długość kodu"));
+        QTest::keyClick(f3, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!p.okienko<OknoKodu>());
+
+        // Only a block still in force is shown on opening.
+        p.m.BlokadaDostepu = 1;
+        p.wyzwol("mnuKonfLog");
+        QCOMPARE(p.okienko<OknoKodu>()->findChild<QLineEdit*>("Text2")->text(),
+                 QStringLiteral("BLOKADA DOSTĘPU"));
     }
 
     void logowanieIPobranieZOknami()

@@ -1,4 +1,5 @@
-// The file window: its two modes, the ".vor" rule, the list click, the buttons and cancelling.
+// The file window: its two modes, the ".vor" rule, the list click and keys, Enter, the buttons,
+// failures that keep it open, the long-file question, the folder it opens in, and cancelling.
 #include "Komunikaty.h"
 #include "Module1.h"
 #include "config/ListaDyskow.h"
@@ -11,9 +12,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +51,7 @@ class TestOknoPliku : public QObject
     Q_OBJECT
     QTemporaryDir katalog;
     QStringList komunikaty;
+    bool odpowiedz = true;
     Module1* m = nullptr;
     QPointer<QWidget> okno;
 
@@ -59,7 +63,7 @@ class TestOknoPliku : public QObject
         return k;
     }
 
-    void otworz(TrybPliku tryb)
+    void otworz(TrybPliku tryb, bool wKatalogu = true)
     {
         pokazOknoPliku(*m, tryb, nullptr);
         okno = nullptr;
@@ -67,7 +71,16 @@ class TestOknoPliku : public QObject
             if (w->objectName() == "Form12" && w->isVisible())
                 okno = w;
         QVERIFY(okno);
-        kontrolka<ListaKatalogow>("Dir1")->ustawSciezke(katalog.path());
+        if (wKatalogu)
+            kontrolka<ListaKatalogow>("Dir1")->ustawSciezke(katalog.path());
+    }
+    void enterWNazwie() { QTest::keyClick(kontrolka<QLineEdit>("Text1"), Qt::Key_Return); }
+    // The window stays open where it was, so another file or name can be tried.
+    void otwarteW(const QString& sciezka)
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(okno && okno->isVisible());
+        QCOMPARE(kontrolka<ListaPlikow>("File1")->sciezka(), sciezka);
     }
 
     void kliknijPlik(const QString& nazwa)
@@ -96,13 +109,14 @@ private slots:
         QDir(katalog.path()).mkdir("podkatalog");
         Komunikaty::ustawOdpowiadacz([this](const QString& t, bool) {
             komunikaty << t;
-            return true;
+            return odpowiedz;
         });
     }
     void init()
     {
         m = new Module1;
         komunikaty.clear();
+        odpowiedz = true;
     }
     void cleanup()
     {
@@ -247,11 +261,19 @@ private slots:
         QVERIFY(kontrolka<QPushButton>("Command1")->isEnabled());
     }
 
-    void odczyt()
+    void odczytZKlawiatury()
     {
         otworz(TrybPliku::Czytaj);
-        kliknijPlik("a.vor");
-        QTest::mouseClick(kontrolka<QPushButton>("Command2"), Qt::LeftButton);
+        // Without a mouse: arrows in the file list choose the file, Enter reads it.
+        auto* lista = kontrolka<ListaPlikow>("File1");
+        okno->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(okno));
+        lista->setFocus();
+        for (int i = 0; i < lista->count() && kontrolka<QLineEdit>("Text1")->text().isEmpty(); ++i)
+            QTest::keyClick(lista, Qt::Key_Down);
+        QCOMPARE(kontrolka<QLineEdit>("Text1")->text(), QString("a.vor"));
+        QVERIFY(kontrolka<QPushButton>("Command2")->isEnabled());
+        enterWNazwie();
         czekajNaZamkniecie();
         QVERIFY(komunikaty.isEmpty());
         QCOMPARE(m->KonfigJest, 1);
@@ -270,7 +292,7 @@ private slots:
         otworz(TrybPliku::Czytaj);
         kliknijPlik("krotki.vor");
         QTest::mouseClick(kontrolka<QPushButton>("Command2"), Qt::LeftButton);
-        czekajNaZamkniecie();
+        otwarteW(katalog.path());
         QCOMPARE(komunikaty.size(), 1);
         QVERIFY2(komunikaty[0].contains(QDir::toNativeSeparators(katalog.filePath("krotki.vor"))),
                  qPrintable(komunikaty[0]));
@@ -278,7 +300,60 @@ private slots:
         QCOMPARE(m->KonfigJest, 0);
         QVERIFY(m->Obraz == przed);
         QCOMPARE(m->NazwaPliku, QString("poprzedni.vor"));
-        QVERIFY(m->status().isEmpty());
+    }
+
+    void dlugiPlikTylkoPoPytaniu()
+    {
+        const QString folder = katalog.filePath("dlugie");
+        QDir().mkpath(folder);
+        utworz(folder + "/zdjecie.vor", wzor(5000));
+        otworz(TrybPliku::Czytaj);
+        kontrolka<ListaKatalogow>("Dir1")->ustawSciezke(folder);
+        kliknijPlik("zdjecie.vor");
+        const QStringList pytanie{"Plik ma 5000 bajtów, a plik konfiguracji 3626. Czytać mimo to?"};
+        odpowiedz = false;
+        QTest::mouseClick(kontrolka<QPushButton>("Command2"), Qt::LeftButton);
+        otwarteW(folder);
+        QCOMPARE(komunikaty, pytanie);
+        QCOMPARE(m->KonfigJest, 0);
+        odpowiedz = true;
+        QTest::mouseClick(kontrolka<QPushButton>("Command2"), Qt::LeftButton);
+        czekajNaZamkniecie();
+        QCOMPARE(komunikaty, pytanie + pytanie);
+        QCOMPARE(m->KonfigJest, 1);
+    }
+
+    // The first opening is in the documents folder, later ones where the last configuration
+    // was saved or read; Enter in the name box saves, and a name reaching another folder is
+    // refused.
+    void folderOstatniejKonfiguracjiIEnter()
+    {
+        const QString dokumenty =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        otworz(TrybPliku::Zapisz, false);
+        QCOMPARE(kontrolka<ListaPlikow>("File1")->sciezka(),
+                 QFileInfo(dokumenty).isDir() ? dokumenty : QDir::homePath());
+
+        const QString folder = katalog.filePath("podkatalog");
+        kontrolka<ListaKatalogow>("Dir1")->ustawSciezke(folder);
+        for (const char* zla : {"../zly.vor", "a/zly.vor", "a\\zly.vor"}) {
+            komunikaty.clear();
+            kontrolka<QLineEdit>("Text1")->setText(zla);
+            enterWNazwie();
+            otwarteW(folder);
+            QCOMPARE(komunikaty.size(), 1);
+            QVERIFY2(komunikaty[0].contains("nie może zawierać"), qPrintable(komunikaty[0]));
+        }
+        QVERIFY(!QFileInfo::exists(katalog.filePath("zly.vor")));
+        QVERIFY(m->NazwaPliku.isEmpty());
+
+        kontrolka<QLineEdit>("Text1")->setText("enter.vor");
+        enterWNazwie();
+        czekajNaZamkniecie();
+        QCOMPARE(tresc(folder + "/enter.vor").size(), 3626);
+        otworz(TrybPliku::Czytaj, false);
+        QCOMPARE(kontrolka<ListaPlikow>("File1")->sciezka(), folder);
+        QFile::remove(folder + "/enter.vor");
     }
 
     void zapis()
@@ -320,11 +395,10 @@ private slots:
         QDir(katalog.filePath("podkatalog")).mkdir("zajety.vor");
         QTest::keyClicks(kontrolka<QLineEdit>("Text1"), "zajety.vor");
         QTest::mouseClick(kontrolka<QPushButton>("Command1"), Qt::LeftButton);
-        czekajNaZamkniecie();
+        otwarteW(katalog.filePath("podkatalog"));
         QCOMPARE(komunikaty.size(), 1);
         QVERIFY(komunikaty[0].startsWith("Nie można zapisać"));
         QVERIFY(m->NazwaPliku.isEmpty());
-        QVERIFY(m->status().isEmpty());
     }
 
     void anulowanie_data()

@@ -53,6 +53,7 @@ OknoKodu::OknoKodu(Logowanie& l, const Przesylanie& p, QWidget* parent)
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setToolTip(QStringLiteral("Zatwierdzenie kodu wprowadzonego w oknie obok."));
+    ok->setAutoDefault(true); // Enter on the button confirms too
 
     auto* uklad = new QGridLayout(this);
     uklad->addWidget(etykieta, 0, 0);
@@ -69,8 +70,9 @@ OknoKodu::OknoKodu(Logowanie& l, const Przesylanie& p, QWidget* parent)
     });
     connect(&logowanie, &Logowanie::zamknijOkno, this, &QWidget::close);
 
-    m_komunikat->setText(logowanie.komunikat());
     logowanie.oknoOtwarte();
+    m_komunikat->setText(logowanie.komunikat());
+    m_kod->setFocus();
 }
 
 void OknoKodu::zatwierdz()

@@ -276,8 +276,10 @@ OknoArchiwum* pokazOknoArchiwum(Module1& m, PobieranieArchiwum& pobieranie,
              rodzic->findChildren<OknoArchiwum*>(QString(), Qt::FindDirectChildrenOnly))
             if (f->isVisible())
                 okno = f;
-    if (!okno)
+    if (!okno) {
         okno = new OknoArchiwum(m, pobieranie, &przesylanie, QDateTime::currentDateTime(), rodzic);
+        urzadzOknoPomocnicze(okno);
+    }
     okno->show();
     okno->raise();
     okno->activateWindow();

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileIconProvider>
+#include <QStyledItemDelegate>
 
 namespace zr05
 {
@@ -9,6 +10,34 @@ namespace zr05
 namespace
 {
 constexpr int RolaSciezki = Qt::UserRole;
+constexpr int RolaPoziomu = Qt::UserRole + 1;
+constexpr int WciecieNaPoziom = 12;
+
+// Each level is drawn further right; the item text itself holds only the folder's name, so
+// typing its first letters finds it.
+class WciecieKatalogow : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* p, const QStyleOptionViewItem& opcje,
+               const QModelIndex& indeks) const override
+    {
+        QStyleOptionViewItem o(opcje);
+        o.rect.setLeft(o.rect.left() + wciecie(indeks));
+        QStyledItemDelegate::paint(p, o, indeks);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& opcje, const QModelIndex& indeks) const override
+    {
+        return QStyledItemDelegate::sizeHint(opcje, indeks) + QSize(wciecie(indeks), 0);
+    }
+
+private:
+    static int wciecie(const QModelIndex& indeks)
+    {
+        return WciecieNaPoziom * indeks.data(RolaPoziomu).toInt();
+    }
+};
 
 // The directory and its parents, root first.
 QStringList przodkowie(const QString& sciezka)
@@ -30,6 +59,7 @@ QString nazwaKatalogu(const QString& sciezka)
 
 ListaKatalogow::ListaKatalogow(QWidget* parent) : QListWidget(parent)
 {
+    setItemDelegate(new WciecieKatalogow(this));
     connect(this, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { ustawSciezke(item->data(RolaSciezki).toString()); });
 }
@@ -51,18 +81,19 @@ void ListaKatalogow::odswiez()
     const QStringList otwarte = przodkowie(m_sciezka);
     int poziom = 0;
     for (const QString& k : otwarte) {
-        auto* item = new QListWidgetItem(ikony.icon(QFileIconProvider::Folder),
-                                         QString(2 * poziom++, u' ') + nazwaKatalogu(k), this);
+        auto* item =
+            new QListWidgetItem(ikony.icon(QFileIconProvider::Folder), nazwaKatalogu(k), this);
         item->setData(RolaSciezki, k);
+        item->setData(RolaPoziomu, poziom++);
         if (k == m_sciezka)
             setCurrentItem(item);
     }
     const QDir d(m_sciezka);
     for (const QString& pod :
          d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        auto* item = new QListWidgetItem(ikony.icon(QFileIconProvider::Folder),
-                                         QString(2 * poziom, u' ') + pod, this);
+        auto* item = new QListWidgetItem(ikony.icon(QFileIconProvider::Folder), pod, this);
         item->setData(RolaSciezki, d.absoluteFilePath(pod));
+        item->setData(RolaPoziomu, poziom);
     }
 }
 

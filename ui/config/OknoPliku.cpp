@@ -8,9 +8,11 @@
 #include "config/PlikKonfiguracji.h"
 #include "config/RegulyPliku.h"
 #include "main/Klepsydra.h"
+#include "main/OknaPomocnicze.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +21,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace zr05
@@ -38,6 +41,20 @@ QPushButton* przycisk(const char* nazwa, const QString& tekst, const QString& po
     p->setObjectName(QLatin1String(nazwa));
     p->setToolTip(podpowiedz);
     return p;
+}
+
+// The folder of the configuration last read or saved; the documents folder before that.
+QString folderStartowy(const Module1& m)
+{
+    if (!m.NazwaPliku.isEmpty()) {
+        const QFileInfo ostatni(QDir::fromNativeSeparators(m.NazwaPliku));
+        if (ostatni.absoluteDir().exists())
+            return ostatni.absolutePath();
+    }
+    const QString dokumenty = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!dokumenty.isEmpty() && QFileInfo(dokumenty).isDir())
+        return dokumenty;
+    return QDir::homePath();
 }
 } // namespace
 
@@ -106,18 +123,26 @@ OknoPliku::OknoPliku(Module1& modul, QWidget* parent) : QWidget(parent, Qt::Wind
     connect(m_katalogi, &ListaKatalogow::sciezkaZmieniona, m_pliki, &ListaPlikow::ustawSciezke);
     connect(m_pliki, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { wybierzPlik(item->text()); });
+    connect(m_pliki, &QListWidget::currentItemChanged, this, &OknoPliku::plikZKlawiatury);
     connect(m_nazwaPliku, &QLineEdit::textChanged, this, &OknoPliku::nazwaZmieniona);
+    connect(m_nazwaPliku, &QLineEdit::returnPressed, this, [this] {
+        // Enter runs the button the window shows, when it may be pressed.
+        QPushButton* widoczny = m_tryb == TrybPliku::Zapisz ? m_przyciskZapisz : m_przyciskCzytaj;
+        if (widoczny->isEnabled())
+            widoczny->click();
+    });
     connect(m_przyciskZapisz, &QPushButton::clicked, this, &OknoPliku::zapiszPlik);
     connect(m_przyciskCzytaj, &QPushButton::clicked, this, &OknoPliku::czytajPlik);
     connect(m_przyciskOk, &QPushButton::clicked, this, &OknoPliku::zamknij);
     connect(m_przyciskAnuluj, &QPushButton::clicked, this, &OknoPliku::zamknij);
 
-    // Load: the current drive, opened at the current directory.
+    // Load: where the last configuration was read or saved, never the program's own folder.
+    const QString start = folderStartowy(m);
     {
         const QSignalBlocker cisza(m_dyski);
-        m_dyski->ustawDyskDla(QDir::currentPath());
+        m_dyski->ustawDyskDla(start);
     }
-    m_katalogi->ustawSciezke(QDir::currentPath());
+    m_katalogi->ustawSciezke(start);
     ustawTryb(TrybPliku::Czytaj);
 }
 
@@ -150,6 +175,18 @@ void OknoPliku::wybierzPlik(const QString& nazwa)
     }
 }
 
+void OknoPliku::plikZKlawiatury(QListWidgetItem* biezacy, QListWidgetItem* poprzedni)
+{
+    // Arrow keys choose a file as a click does; a name the list cannot take is passed over
+    // without a message at every key. A list refilled, or first entered, in the save window
+    // does not replace the name typed there.
+    if (!biezacy || !m_pliki->hasFocus() || !maRozszerzenieVor(biezacy->text()))
+        return;
+    if (m_tryb == TrybPliku::Zapisz && !poprzedni)
+        return;
+    wybierzPlik(biezacy->text());
+}
+
 void OknoPliku::nazwaZmieniona(const QString& tekst)
 {
     m_przyciskZapisz->setEnabled(maRozszerzenieVor(tekst));
@@ -173,11 +210,18 @@ void OknoPliku::zapiszPlik()
     // The button is enabled only for a proper name; a stale enable must not save elsewhere.
     if (!maRozszerzenieVor(m_nazwaPliku->text()))
         return;
+    if (const auto blad = bladNazwyPliku(m_nazwaPliku->text())) {
+        Komunikaty::info(this, *blad);
+        return;
+    }
     if (!zgodaPrzesylania(true))
         return;
     const auto w = ZapiszKonfig(m, sciezka());
-    if (!w)
+    if (!w) {
+        // The window stays where it was, so another name or folder can be tried.
         Komunikaty::info(this, w.komunikat);
+        return;
+    }
     zamknij();
 }
 
@@ -187,9 +231,15 @@ void OknoPliku::czytajPlik()
         return;
     if (!zgodaPrzesylania(false))
         return;
+    if (const auto pytanie = pytanieODlugosc(sciezka());
+        pytanie && !Komunikaty::pytanie(this, *pytanie))
+        return;
     const auto w = CzytajKonfig(m, sciezka());
-    if (!w)
+    if (!w) {
+        // The window stays where it was, so another file can be picked.
         Komunikaty::info(this, w.komunikat);
+        return;
+    }
     zamknij();
 }
 
@@ -218,6 +268,7 @@ void pokazOknoPliku(Module1& m, TrybPliku tryb, QWidget* rodzic, Przesylanie* pr
     if (!okno) {
         Klepsydra klepsydra;
         okno = new OknoPliku(m, rodzic);
+        urzadzOknoPomocnicze(okno);
     }
     okno->ustawTryb(tryb);
     okno->ustawPrzesylanie(przesylanie);

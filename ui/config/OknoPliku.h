@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLineEdit;
+class QListWidgetItem;
 class QPushButton;
 
 namespace zr05
@@ -35,6 +36,7 @@ protected:
 
 private:
     void wybierzPlik(const QString& nazwa);
+    void plikZKlawiatury(QListWidgetItem* biezacy, QListWidgetItem* poprzedni);
     void nazwaZmieniona(const QString& tekst);
     void zapiszPlik();
     void czytajPlik();

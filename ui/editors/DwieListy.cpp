@@ -57,6 +57,8 @@ void DwieListy::przenies(QListWidget* z, QListWidget* na)
     if (!wybrany || !wybrany->isSelected())
         return;
     na->addItem(z->takeItem(z->row(wybrany))->text());
+    // The list would select the next item by itself; a second click must move nothing.
+    z->clearSelection();
 }
 
 void DwieListy::przeniesDoLewej()

@@ -40,6 +40,13 @@ QComboBox* pole(const char* nazwa, const QString& podpowiedz, const ListaWyboru&
     return c;
 }
 
+void ustawPole(QComboBox* c, const ListaWyboru& lista)
+{
+    c->clear();
+    c->addItems(lista.pozycje);
+    c->setCurrentIndex(lista.wybrana);
+}
+
 Bajt liczbaPola(const QComboBox* c)
 {
     return liczbaPozycji(c->currentText()).value_or(0);
@@ -105,8 +112,18 @@ EdytorAutoUzbrajania::EdytorAutoUzbrajania(Module1& modul, QWidget* parent)
     uklad->addWidget(przyciskZapisz, 3, 0, 1, 3, Qt::AlignHCenter);
 
     connect(przyciskZapisz, &QPushButton::clicked, this, &EdytorAutoUzbrajania::zapiszZmiany);
+    connect(&m, &Module1::konfiguracjaWczytana, this, &EdytorAutoUzbrajania::wczytajPonownie);
     DispListeStref();
     czyscStatusPoZamknieciu(this, m);
+}
+
+void EdytorAutoUzbrajania::wczytajPonownie()
+{
+    const AutoUzbrajanie a = czytajAutoUzbrajanie(m.Obraz);
+    ustawPole(m_godzina, listaWyboru(0, 24, Cyfry::Dwie, a.godzina));
+    ustawPole(m_minuta, listaWyboru(0, 59, Cyfry::Dwie, a.minuta));
+    ustawPole(m_cichyAlarm, listaWyboru(0, 10, Cyfry::Jedna, a.cichyAlarm));
+    DispListeStref();
 }
 
 void EdytorAutoUzbrajania::DispListeStref()

@@ -20,6 +20,8 @@ public:
     Module1& modul() const { return m; }
 
 private:
+    // A configuration loaded while the window is open replaces what it shows.
+    void wczytajPonownie();
     void DispListeStref();
     void zapiszZmiany();
     void ZapiszAuto();

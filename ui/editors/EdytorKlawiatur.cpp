@@ -48,6 +48,13 @@ QComboBox* pole(const char* nazwa, const QString& podpowiedz, const ListaWyboru&
     return c;
 }
 
+void ustawPole(QComboBox* c, const ListaWyboru& lista)
+{
+    c->clear();
+    c->addItems(lista.pozycje);
+    c->setCurrentIndex(lista.wybrana);
+}
+
 // Device numbers of a display list: the number formed by each item's first character.
 QList<int> numeryUrzadzen(const QListWidget* l)
 {
@@ -145,6 +152,7 @@ EdytorKlawiatur::EdytorKlawiatur(Module1& modul, QWidget* parent)
     uklad->addWidget(przyciskZapisz, 3, 0, 1, 2, Qt::AlignHCenter);
 
     connect(przyciskZapisz, &QPushButton::clicked, this, &EdytorKlawiatur::zapiszZmiany);
+    connect(&m, &Module1::konfiguracjaWczytana, this, &EdytorKlawiatur::wypelnij);
     wypelnij();
     czyscStatusPoZamknieciu(this, m);
 }
@@ -152,6 +160,8 @@ EdytorKlawiatur::EdytorKlawiatur(Module1& modul, QWidget* parent)
 void EdytorKlawiatur::wypelnij()
 {
     const ParametryKlawiatur p = czytajParametryKlawiatur(m.Obraz);
+    m_klawiatury->clear();
+    m_podcentrale->clear();
     for (int n : p.klawiatury)
         m_klawiatury->addItem(QString::number(n));
     for (int n : p.podcentrale)
@@ -160,8 +170,9 @@ void EdytorKlawiatur::wypelnij()
         m_buzzery[i]->setChecked(p.buzzery[i]);
     for (int i = 0; i < m_funkcje.size(); ++i)
         m_funkcje[i]->setChecked(p.funkcje[i]);
-    if (p.tajne)
-        m_kodyTajne->setChecked(true);
+    (p.tajne ? m_kodyTajne : m_kodyJawne)->setChecked(true);
+    ustawPole(m_czasKodu, listaWyboru(3, 60, Cyfry::Jedna, p.czasKodu));
+    ustawPole(m_czasBlokady, listaWyboru(1, 99, Cyfry::Jedna, p.czasBlokady));
 }
 
 void EdytorKlawiatur::zapiszZmiany()

@@ -23,6 +23,7 @@ public:
     Module1& modul() const { return m; }
 
 private:
+    // Fills the window from the image, at opening and when a configuration is loaded.
     void wypelnij();
     void zapiszZmiany();
     void ZapiszSystem();

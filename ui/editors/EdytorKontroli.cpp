@@ -75,26 +75,41 @@ EdytorKontroli::EdytorKontroli(Module1& modul, QWidget* parent)
     connect(m_przyciskZapisz, &QPushButton::clicked, this, &EdytorKontroli::zapiszZmiany);
     connect(m_przyciskUsun, &QPushButton::clicked, this, &EdytorKontroli::usunWybranaKontrole);
 
-    // Load: the defined controls are listed, none is chosen.
-    for (int n : zdefiniowaneKontrole(m.Obraz)) {
-        m_wyborKontroli->addItem(QString::number(n));
-        ++liczba;
-    }
-    pokazRamki(liczba > 0);
     m_godzina->addItems(liczby(0, GodzinaWolnegoRekordu, true));
     m_minuta->addItems(liczby(0, 59, true));
     m_tolerancja->addItems(liczby(1, 10, true));
     m_klawiatura->addItems(liczby(1, 8, false));
-    for (QComboBox* c : {m_wyborKontroli, m_godzina, m_minuta, m_tolerancja, m_klawiatura})
-        c->setCurrentIndex(-1);
+    wypiszKontrole();
 
     connect(m_wyborKontroli, &QComboBox::currentIndexChanged, this, &EdytorKontroli::NowyNrKon);
     connect(m_wyborKontroli, &QComboBox::activated, this, &EdytorKontroli::NowyNrKon);
+    // A configuration loaded while the window is open: its controls, as at opening, so no
+    // number is handed out that the new image already uses.
+    connect(&m, &Module1::konfiguracjaWczytana, this, &EdytorKontroli::wypiszKontrole);
+}
+
+void EdytorKontroli::wypiszKontrole()
+{
+    // The defined controls are listed, none is chosen.
+    {
+        const QSignalBlocker cisza(m_wyborKontroli);
+        m_wyborKontroli->clear();
+        liczba = 0;
+        for (int n : zdefiniowaneKontrole(m.Obraz)) {
+            m_wyborKontroli->addItem(QString::number(n));
+            ++liczba;
+        }
+    }
+    pokazRamki(liczba > 0);
+    wybierz(-1);
 }
 
 void EdytorKontroli::zbuduj()
 {
     m_wyborKontroli = lista("Combo1", this, QStringLiteral("Wybór numeru kontroli"));
+    // Wide enough to read "24" beside the arrow in any style.
+    m_wyborKontroli->setMinimumContentsLength(4);
+    m_wyborKontroli->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     auto* napisNumeru = nazwany(new QLabel(QStringLiteral("Numer kontroli"), this), "Label1");
     m_przyciskDodaj =
         nazwany(new QPushButton(QStringLiteral("Dodaj nową kontrolę"), this), "Command1");

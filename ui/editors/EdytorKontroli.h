@@ -23,6 +23,7 @@ public:
     Module1& modul() const { return m; }
 
 private:
+    void wypiszKontrole();
     void zbuduj();
     void NowyNrKon();
     void DispListeStraz();

@@ -70,6 +70,7 @@ EdytorLinii::EdytorLinii(Module1& modul, QWidget* parent) : QWidget(parent, Qt::
     setAttribute(Qt::WA_DeleteOnClose);
     zbuduj();
     wypelnij();
+    connect(&m, &Module1::konfiguracjaWczytana, this, [this] { wypelnij(m_n); });
 }
 
 void EdytorLinii::zbuduj()
@@ -181,7 +182,11 @@ void EdytorLinii::zbuduj()
     }
     // The encrypted-line frame shares the delay frame's place: only one of them is ever shown.
     g->addWidget(m_ramkaCzasow, w, 0, 1, 4);
-    g->addWidget(m_ramkaSzyfrowania, w++, 0, 1, 4);
+    g->addWidget(m_ramkaSzyfrowania, w, 0, 1, 4);
+    // The place keeps the size of the larger frame whichever is shown, so the window does not
+    // jump from one line type to another.
+    const QSize miejsce = m_ramkaCzasow->sizeHint().expandedTo(m_ramkaSzyfrowania->sizeHint());
+    g->addItem(new QSpacerItem(miejsce.width(), miejsce.height()), w++, 0, 1, 4);
     g->setRowStretch(w, 1);
     g->addWidget(m_przyciskZapisz, ++w, 0, 1, 4, Qt::AlignHCenter);
 
@@ -193,16 +198,21 @@ void EdytorLinii::zbuduj()
     connect(m_przyciskZapisz, &QPushButton::clicked, this, &EdytorLinii::zapiszZmiany);
 }
 
-void EdytorLinii::wypelnij()
+void EdytorLinii::wypelnij(int linia)
 {
     m_nazwy = m.Obraz.NazwyLinii;
     m_nazwyPrzed = m_nazwy;
-    for (const QString& n : m_nazwy)
-        m_poleNazwy->addItem(n);
+    {
+        const QSignalBlocker cisza(m_poleNazwy);
+        m_poleNazwy->clear();
+        for (const QString& n : m_nazwy)
+            m_poleNazwy->addItem(n);
+    }
     const QSignalBlocker cisza(m_wyborLinii);
+    m_wyborLinii->clear();
     for (int k = 1; k <= Konfiguracja::LiczbaLinii; ++k)
         m_wyborLinii->addItem(tekstWyboruLinii(m.Obraz, k));
-    m_wyborLinii->setCurrentIndex(0);
+    m_wyborLinii->setCurrentIndex(linia - 1);
     NowyNumerLinii();
 }
 
@@ -274,7 +284,7 @@ void EdytorLinii::DispListe()
 ParametryLinii EdytorLinii::zBoksow() const
 {
     ParametryLinii p;
-    p.nazwa = pozycjaNazwy(m_nazwy, m_poleNazwy->currentText());
+    p.nazwa = pozycjaNazwy(m_nazwy, m_poleNazwy->currentText(), m_poleNazwy->currentIndex());
     p.wartosci = {liczbaZ(m_wartosci[0]), liczbaZ(m_wartosci[1])};
     p.strefa = liczbaZ(m_strefa);
     p.dwustanowa = m_rodzaj->currentText().startsWith(QLatin1Char('2'));
@@ -293,7 +303,18 @@ void EdytorLinii::ZapiszLinie()
 {
     auto& rekord = m.Obraz.Linie[m_n];
     rekord = zapiszLinie(rekord, m_n, zBoksow());
+    // A name added here must be in the image with the line that uses it, or a file saved or
+    // an upload made before the window closes would hold the free slot's text.
+    oddajNazwy();
     m.zglosKonfiguracje();
+}
+
+void EdytorLinii::oddajNazwy()
+{
+    // Only the slots changed here go back, so no other name is touched.
+    for (int i = Konfiguracja::PierwszaNazwaUzytkownika; i < Konfiguracja::LiczbaNazw; ++i)
+        if (m_nazwy[i] != m_nazwyPrzed[i])
+            m.Obraz.NazwyLinii[i] = m_nazwyPrzed[i] = m_nazwy[i];
 }
 
 void EdytorLinii::dodajNazwe()
@@ -322,7 +343,7 @@ void EdytorLinii::usunNazwe()
 void EdytorLinii::zapiszZmiany()
 {
     const QString nazwa = m_poleNazwy->currentText();
-    if (pozycjaNazwy(m_nazwy, nazwa) < 0) {
+    if (pozycjaNazwy(m_nazwy, nazwa, m_poleNazwy->currentIndex()) < 0) {
         // Byte 8 can only hold a dictionary position: a typed name must be added first.
         Komunikaty::info(this, QStringLiteral("Nazwa: <") + nazwa +
                                    QStringLiteral("> nie występuje na liście nazw. Wybierz ją z "
@@ -336,11 +357,7 @@ void EdytorLinii::zapiszZmiany()
 
 void EdytorLinii::closeEvent(QCloseEvent* e)
 {
-    // Only the slots changed here go back: a configuration read while the window was open
-    // keeps its own names.
-    for (int i = Konfiguracja::PierwszaNazwaUzytkownika; i < Konfiguracja::LiczbaNazw; ++i)
-        if (m_nazwy[i] != m_nazwyPrzed[i])
-            m.Obraz.NazwyLinii[i] = m_nazwy[i];
+    oddajNazwy();
     m.zglosKonfiguracje();
     m.wyczyscStatus();
     e->accept();

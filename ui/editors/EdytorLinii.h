@@ -32,7 +32,10 @@ protected:
 
 private:
     void zbuduj();
-    void wypelnij();
+    // Fills the boxes from the image and shows the line; a configuration loaded while the
+    // window is open does the same on the line shown, and the window's unsaved names go.
+    void wypelnij(int linia = 1);
+    void oddajNazwy();
     void NowyNumerLinii();
     void NowyTypLinii();
     void DispOpo();

@@ -85,6 +85,8 @@ EdytorStref::EdytorStref(Module1& modul, QWidget* parent) : QWidget(parent, Qt::
         m_wyborStrefy->addItem(DwieListy::dwieCyfry(z));
     connect(m_wyborStrefy, &QComboBox::currentIndexChanged, this, &EdytorStref::NowyNumerStrefy);
     connect(przyciskZapisz, &QPushButton::clicked, this, &EdytorStref::zapiszZmiany);
+    // A configuration loaded while the window is open: the same zone, from the new image.
+    connect(&m, &Module1::konfiguracjaWczytana, this, &EdytorStref::DispListeStref);
     m_wyborStrefy->setCurrentIndex(0);
     NowyNumerStrefy();
 

@@ -78,6 +78,8 @@ EdytorWyjsc::EdytorWyjsc(Module1& modul, QWidget* parent) : QWidget(parent, Qt::
     connect(m_wyborWyjscia, &QComboBox::currentIndexChanged, this, &EdytorWyjsc::NowyOCPk);
     connect(m_wyborWyjscia, &QComboBox::activated, this, &EdytorWyjsc::NowyOCPk);
     connect(m_przyciskZapisz, &QPushButton::clicked, this, &EdytorWyjsc::zapiszZmiany);
+    // A configuration loaded while the window is open: the same output, from the new image.
+    connect(&m, &Module1::konfiguracjaWczytana, this, &EdytorWyjsc::NowyOCPk);
 
     // Load: every opening starts on OC-01.
     {

@@ -14,4 +14,8 @@ QLineEdit* nowaLampka(const QString& nazwa, const QString& tekst, const QColor& 
                       QWidget* rodzic);
 void ustawKolorLampki(QLineEdit* lampka, const QColor& tlo);
 
+// A line or zone that does not exist: a button-face grey dark enough to tell it at a glance
+// from a disarmed (white) lamp in any desktop style.
+inline const QColor KolorNieistniejacej(160, 160, 160);
+
 } // namespace zr05

@@ -1,4 +1,5 @@
 #include "OknoGlowne.h"
+#include "OknaPomocnicze.h"
 
 #include "Komunikaty.h"
 #include "ObrazStartowy.h"
@@ -39,6 +40,7 @@ OknoGlowne::OknoGlowne(Module1& modul, Lacze& lacze, QWidget* parent)
     utworzMenu();
     utworzPasekNarzedzi();
     utworzUklad();
+    ustawKolejnoscTabulacji(centralWidget());
 
     auto* pasek = new QStatusBar(this);
     pasek->setObjectName(QStringLiteral("StatusBar1"));

@@ -50,6 +50,7 @@ void OknoGlowne::zaloguj()
         Klepsydra klepsydra;
         m_oknoKodu = new OknoKodu(m_logowanie, m_przesylanie, this);
         czyscStatusPoZamknieciu(m_oknoKodu, m);
+        urzadzOknoPomocnicze(m_oknoKodu);
     }
     m_oknoKodu->show();
     m_oknoKodu->raise();

@@ -22,11 +22,6 @@ const QColor Czerwony(255, 0, 0);
 const QColor Niebieski(0, 128, 255);
 const QColor Zolty(255, 255, 0);
 
-QColor kolorPrzycisku()
-{
-    return QApplication::palette().color(QPalette::Button);
-}
-
 QGroupBox* nowaRamka(const char* nazwa, const QString& tytul, QWidget* rodzic)
 {
     auto* ramka = new QGroupBox(tytul, rodzic);
@@ -74,7 +69,7 @@ QGroupBox* nowaRamkaLinii(QWidget* rodzic)
     dol->addWidget(legenda(QStringLiteral("Text8"), 3, QStringLiteral("Sabot."), Niebieski,
                            QStringLiteral("Kolor linii z sabotażem"), ramka));
     dol->addWidget(legenda(QStringLiteral("Text8"), 4, QStringLiteral("Nie istnieje"),
-                           kolorPrzycisku(),
+                           KolorNieistniejacej,
                            QStringLiteral("Kolor linii nie istniejącej w danym systemie"), ramka));
     dol->addStretch();
 

@@ -84,7 +84,7 @@ QColor WidokMonitora::kolor(KolorLampki k)
     case KolorLampki::Nieczynny:
         break;
     }
-    return QApplication::palette().color(QPalette::Button);
+    return KolorNieistniejacej;
 }
 
 void WidokMonitora::pokazLampki()
@@ -137,7 +137,7 @@ void WidokMonitora::drukujRejestr()
     // The register as it is now; a long one is laid out in the printing thread.
     Drukarka::drukuj([tekst = m_zdarzenia.rejestr().tekst(),
                       teraz = m_zegar()] { return wydrukRejestru(tekst, teraz); },
-                     m_okno, QStringLiteral("Rejestr"));
+                     m_okno, QStringLiteral("rejestr"));
 }
 
 bool WidokMonitora::eventFilter(QObject* obiekt, QEvent* zdarzenie)
