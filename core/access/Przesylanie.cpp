@@ -54,6 +54,7 @@ void Przesylanie::daneOdczytu(int kod, const QByteArray& dane)
     ustawPostep(kod * 100.0 / 32);
     if (kod == OstatniKrokPobierania) {
         m.KodOperacji = 0;
+        m.PlikObrazu.clear();
         emit zakonczone();
         m.WpisKonfig();
     }

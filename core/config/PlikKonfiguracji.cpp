@@ -182,7 +182,7 @@ WynikPliku ZapiszKonfig(Module1& m, const QString& sciezka)
 {
     auto w = ZapiszKonfig(m.Obraz, sciezka);
     if (w)
-        m.NazwaPliku = sciezka;
+        m.NazwaPliku = m.PlikObrazu = sciezka;
     return w;
 }
 
@@ -190,7 +190,7 @@ WynikPliku CzytajKonfig(Module1& m, const QString& sciezka)
 {
     auto w = CzytajKonfig(sciezka, m.Obraz);
     if (w) {
-        m.NazwaPliku = sciezka;
+        m.NazwaPliku = m.PlikObrazu = sciezka;
         m.WpisKonfig();
     }
     return w;
