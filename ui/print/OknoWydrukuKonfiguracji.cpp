@@ -81,7 +81,7 @@ void OknoWydrukuKonfiguracji::DrukujKonfiguracje()
 {
     setCursor(Qt::WaitCursor);
     const Wydruk w =
-        wydrukKonfiguracji(m.Obraz, m.NazwaPliku, QDateTime::currentDateTime(), wybraneSekcje());
+        wydrukKonfiguracji(m.Obraz, m.PlikObrazu, QDateTime::currentDateTime(), wybraneSekcje());
     Drukarka::drukuj(w, this, QStringLiteral("konfiguracja"));
     unsetCursor();
 }
