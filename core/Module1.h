@@ -24,6 +24,9 @@ public:
     Konfiguracja Obraz;
     int KonfigJest = 0;
     QString NazwaPliku;
+    // The file the image in memory was last read from or saved to; empty once a download from
+    // the panel has replaced it. The printout names it as the configuration's source.
+    QString PlikObrazu;
     // Marks the image present and enables what needs it. Called after a complete download
     // and after reading a file, never elsewhere.
     void WpisKonfig();

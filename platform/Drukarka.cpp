@@ -1,6 +1,7 @@
 #include "Drukarka.h"
 
 #include "Komunikaty.h"
+#include "print/Zawijanie.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -69,6 +70,7 @@ public:
             break;
         case OperacjaWydruku::Pozycja:
             m_x = double(op.liczba) * m_u.logicalDpiX() / Wydruk::TwipyNaCal;
+            m_wciecie = m_x;
             break;
         case OperacjaWydruku::Tekst:
             pisz(op.tekst);
@@ -88,7 +90,25 @@ private:
         m_p.setFont(m_czcionka);
         m_wysokosc = QFontMetricsF(m_czcionka, &m_u).lineSpacing();
     }
+    // Text that would pass the right margin goes on in the next line at the indent of the
+    // position last set.
     void pisz(const QString& t)
+    {
+        if (t.isEmpty())
+            return;
+        const QFontMetricsF miary(m_czcionka, &m_u);
+        const QStringList kawalki =
+            zawijaj(t, m_x, m_wciecie, m_p.viewport().width(),
+                    [&miary](const QString& s) { return miary.horizontalAdvance(s); });
+        for (qsizetype i = 0; i < kawalki.size(); ++i) {
+            if (i > 0) {
+                m_y += m_wysokosc;
+                m_x = m_wciecie;
+            }
+            rysuj(kawalki[i], miary);
+        }
+    }
+    void rysuj(const QString& t, const QFontMetricsF& miary)
     {
         if (t.isEmpty())
             return;
@@ -97,7 +117,6 @@ private:
             m_u.newPage();
             m_y = 0;
         }
-        const QFontMetricsF miary(m_czcionka, &m_u);
         m_p.drawText(QPointF(m_x, m_y + miary.ascent()), t);
         m_x += miary.horizontalAdvance(t);
     }
@@ -107,12 +126,14 @@ private:
     {
         m_y += m_wysokosc;
         m_x = 0;
+        m_wciecie = 0;
     }
 
     QPagedPaintDevice& m_u;
     QPainter& m_p;
     QFont m_czcionka;
     double m_x = 0, m_y = 0, m_wysokosc = 0;
+    double m_wciecie = 0; // where the current line's text started
 };
 } // namespace
 
@@ -144,7 +165,7 @@ bool Drukarka::doPdf(const Wydruk& w, QIODevice& urzadzenie)
 {
     QPdfWriter pdf(&urzadzenie);
     pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
+    pdf.setPageMargins(QMarginsF(LewyMarginesMm, 15, PrawyMarginesMm, 15), QPageLayout::Millimeter);
     pdf.setResolution(600);
     return wykonaj(w, pdf);
 }

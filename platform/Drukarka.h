@@ -41,6 +41,9 @@ public:
     // Where PDF files go without a printer; empty = the user's documents (or temp) folder.
     static void ustawKatalogPdf(const QString& katalog);
     static QString katalogPdf();
+    // The PDF page: A4 with these side margins.
+    static constexpr double LewyMarginesMm = 20;
+    static constexpr double PrawyMarginesMm = 15;
 
 private:
     static bool wykonaj(const Wydruk& w, QPagedPaintDevice& urzadzenie);

@@ -244,6 +244,7 @@ void Przesylanie::odczytPobierania(int kod, const QByteArray& dane)
     m.KodOperacji = 0;
     m_etap = Etap::Brak;
     m.Obraz = m_pobierany;
+    m.PlikObrazu.clear(); // what is held now comes from the panel, not from a file
     emit zakonczone();
     m.WpisKonfig();
 }

@@ -1,4 +1,5 @@
 #include "PobieranieArchiwum.h"
+#include "Sprawdzenia.h"
 #include "link/Lacze.h"
 #include "link/Ramka.h"
 
@@ -9,6 +10,9 @@ PobieranieArchiwum::PobieranieArchiwum(Module1& modul, Lacze& lacze, QObject* pa
     : QObject(parent), m(modul)
 {
     connect(&lacze, &Lacze::rekordyArchiwum, this, &PobieranieArchiwum::rekordy);
+    // Another command may take the link over at any time; the download has ended then.
+    connect(&lacze, &Lacze::odpytany, this, &PobieranieArchiwum::sprawdzOperacje);
+    connect(&lacze, &Lacze::zadanieWyslane, this, &PobieranieArchiwum::sprawdzOperacje);
 }
 
 bool PobieranieArchiwum::operacjaArchiwum(Bajt kod)
@@ -16,12 +20,15 @@ bool PobieranieArchiwum::operacjaArchiwum(Bajt kod)
     return kod == StartZdarzen || kod == StartAlarmow || kod == Nastepne;
 }
 
-void PobieranieArchiwum::ustawAlarmy(bool alarmy)
+bool PobieranieArchiwum::ustawAlarmy(bool alarmy)
 {
     if (m_alarmy == alarmy)
-        return;
+        return true;
+    if (m_trwa)
+        return false;
     m_alarmy = alarmy;
     emit alarmyZmienione(alarmy);
+    return true;
 }
 
 void PobieranieArchiwum::ustawLicznik(const QString& tekst)
@@ -30,8 +37,24 @@ void PobieranieArchiwum::ustawLicznik(const QString& tekst)
     emit licznikZmieniony(tekst);
 }
 
-void PobieranieArchiwum::pobierz(Bajt dzien, Bajt miesiac, Bajt rok)
+void PobieranieArchiwum::ustawTrwa(bool trwa)
 {
+    if (m_trwa == trwa)
+        return;
+    m_trwa = trwa;
+    emit trwaZmienione(trwa);
+}
+
+void PobieranieArchiwum::sprawdzOperacje()
+{
+    if (m_trwa && !operacjaArchiwum(m.KodOperacji))
+        ustawTrwa(false);
+}
+
+std::optional<QString> PobieranieArchiwum::pobierz(Bajt dzien, Bajt miesiac, Bajt rok)
+{
+    if (auto odmowa = sprawdzUzytkownika(m))
+        return odmowa;
     ustawLicznik(QString());
     m.DataArchiwum = {dzien, miesiac, rok};
     TabeleArchiwum& a = m.Archiwum;
@@ -46,37 +69,43 @@ void PobieranieArchiwum::pobierz(Bajt dzien, Bajt miesiac, Bajt rok)
         a.LicznikAla = 0;
         a.IloscAla = 0;
     }
+    m_alarmyPobierane = m_alarmy;
+    ustawTrwa(true);
+    return std::nullopt;
 }
 
 void PobieranieArchiwum::przerwij()
 {
-    // Only an archive transfer is stopped here; another operation started since then (an
-    // upload above all) is not this window's to end.
-    if (operacjaArchiwum(m.KodOperacji))
-        m.KodOperacji = 0;
+    sprawdzOperacje();
     TabeleArchiwum& a = m.Archiwum;
-    if (!m_alarmy) {
-        m.ustawStatus(tekst::KoniecZdarzen);
-        a.IloscZda = a.LicznikZda;
-    } else {
-        m.ustawStatus(tekst::KoniecAlarmow);
-        a.IloscAla = a.LicznikAla;
+    if (m_trwa) {
+        // The option cannot have left the running archive: it is held while a download runs.
+        m.KodOperacji = 0;
+        if (m_alarmyPobierane)
+            a.IloscAla = a.LicznikAla;
+        else
+            a.IloscZda = a.LicznikZda;
+        ustawTrwa(false);
     }
+    m.ustawStatus(m_alarmy ? tekst::KoniecAlarmow : tekst::KoniecZdarzen);
 }
 
 void PobieranieArchiwum::oknoZamkniete()
 {
+    if (m_trwa)
+        przerwij();
     ustawAlarmy(false);
     m_licznik.clear();
 }
 
-void PobieranieArchiwum::zakoncz(qint16& ilosc, qint16 wartosc)
+void PobieranieArchiwum::zakoncz(qint16& ilosc, qint16 wartosc, const QString& status)
 {
     ilosc = wartosc;
     if (operacjaArchiwum(m.KodOperacji))
         m.KodOperacji = 0;
+    ustawTrwa(false);
     ustawLicznik(tekst::KoniecArchiwum);
-    m.ustawStatus(m_alarmy ? tekst::KoniecAlarmow : tekst::KoniecZdarzen);
+    m.ustawStatus(status);
     emit zakonczone();
 }
 
@@ -84,23 +113,27 @@ void PobieranieArchiwum::rekordy(const QByteArray& ramka)
 {
     if (ramka.size() != ramka::DlugoscArchiwum)
         return;
+    sprawdzOperacje();
+    // While a download runs this is also the archive the option shows.
+    const bool alarmy = m_alarmyPobierane;
     TabeleArchiwum& a = m.Archiwum;
-    TabeleArchiwum::Rekordy& tabela = m_alarmy ? a.RekAla : a.RekZda;
-    qint16& licznik = m_alarmy ? a.LicznikAla : a.LicznikZda;
-    qint16& ilosc = m_alarmy ? a.IloscAla : a.IloscZda;
+    TabeleArchiwum::Rekordy& tabela = alarmy ? a.RekAla : a.RekZda;
+    qint16& licznik = alarmy ? a.LicznikAla : a.LicznikZda;
+    qint16& ilosc = alarmy ? a.IloscAla : a.IloscZda;
 
     for (int r = 0; r < RekordowWRamce; ++r) {
         const int poczatek = 2 + TabeleArchiwum::BajtowRekordu * r;
         if (Bajt(ramka[poczatek]) == KoniecRekordow) {
-            zakoncz(ilosc, qint16(licznik + r));
+            zakoncz(ilosc, qint16(licznik + r),
+                    alarmy ? tekst::KoniecAlarmow : tekst::KoniecZdarzen);
             return;
         }
         const int indeks = licznik + r;
         if (indeks >= TabeleArchiwum::LiczbaRekordow) {
-            // The table is full: what fits is kept and the download ends here, as at an
-            // end record.
+            // The table is full: what fits is kept and the download ends here, saying why.
             licznik = TabeleArchiwum::LiczbaRekordow;
-            zakoncz(ilosc, TabeleArchiwum::LiczbaRekordow);
+            zakoncz(ilosc, TabeleArchiwum::LiczbaRekordow,
+                    alarmy ? tekst::PelnaTabelaAlarmow : tekst::PelnaTabelaZdarzen);
             return;
         }
         for (int j = 0; j < TabeleArchiwum::BajtowRekordu; ++j)

@@ -184,7 +184,7 @@ WynikPliku ZapiszKonfig(Module1& m, const QString& sciezka)
 {
     auto w = ZapiszKonfig(m.Obraz, sciezka);
     if (w)
-        m.NazwaPliku = sciezka;
+        m.NazwaPliku = m.PlikObrazu = sciezka;
     return w;
 }
 
@@ -192,7 +192,7 @@ WynikPliku CzytajKonfig(Module1& m, const QString& sciezka)
 {
     auto w = CzytajKonfig(sciezka, m.Obraz);
     if (w) {
-        m.NazwaPliku = sciezka;
+        m.NazwaPliku = m.PlikObrazu = sciezka;
         m.WpisKonfig();
     }
     return w;

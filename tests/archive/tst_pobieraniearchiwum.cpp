@@ -19,6 +19,7 @@ struct Stanowisko : StanowiskoLacza {
 
     Stanowisko()
     {
+        m.ustawCheck1(0, true);
         QObject::connect(&archiwum, &PobieranieArchiwum::licznikZmieniony,
                          [this](const QString& t) { liczniki.append(t); });
     }
@@ -63,17 +64,16 @@ private slots:
     void pierwszaOdpowiedzZKoncem();
     void piecPoTrzechPelnych_data();
     void piecPoTrzechPelnych();
-    void archiwumWybraneWChwiliNadejscia();
     void przerwijPoTrzechPelnych_data();
     void przerwijPoTrzechPelnych();
-    void ramkaPoPrzerwaniuZapisanaBezZmianyIlosci();
+    void ramkaPoPrzerwaniuDoSwojegoArchiwum_data();
+    void ramkaPoPrzerwaniuDoSwojegoArchiwum();
     void startZerujeTylkoSwojeArchiwum();
     void nigdyPozaTabela();
     void ramkaPoZapelnieniuNicNieZmienia();
     void zlaSumaPonawiaZadanie();
     void zlaDlugoscOdrzucona();
     void innejOperacjiNiePrzerywa();
-    void zamkniecieOknaWracaDoZdarzen();
 };
 
 void TstPobieranieArchiwum::zadanieStartu_data()
@@ -82,18 +82,22 @@ void TstPobieranieArchiwum::zadanieStartu_data()
     QTest::addColumn<QStringList>("pola");
     QTest::addColumn<QByteArray>("oczekiwane");
     QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("zalogowany");
     QTest::newRow("events, 2005-03-07")
         << false << QStringList{"2005", "03", "07", "12", "30"}
         << ramka::zSuma(StanowiskoLacza::bajty({0x37, 0xB2, 1, 7, 3, 5}))
-        << "HISTORIA ZDARZEŃ. Pobieranie archiwum z centralki.";
+        << "HISTORIA ZDARZEŃ. Pobieranie archiwum z centralki." << true;
     QTest::newRow("alarms, 2099-12-31")
         << true << QStringList{"2099", "12", "31", "23", "59"}
         << ramka::zSuma(StanowiskoLacza::bajty({0x37, 0xB2, 2, 31, 12, 99}))
-        << "HISTORIA ALARMÓW. Pobieranie archiwum z centralki.";
+        << "HISTORIA ALARMÓW. Pobieranie archiwum z centralki." << true;
     QTest::newRow("events, 2000-01-01")
         << false << QStringList{"2000", "01", "01", "00", "00"}
         << ramka::zSuma(StanowiskoLacza::bajty({0x37, 0xB2, 1, 1, 1, 0}))
-        << "HISTORIA ZDARZEŃ. Pobieranie archiwum z centralki.";
+        << "HISTORIA ZDARZEŃ. Pobieranie archiwum z centralki." << true;
+    // A window left open after the user logged out fetches nothing.
+    QTest::newRow("logged out") << true << QStringList{"2025", "03", "10", "00", "00"}
+                                << QByteArray() << "" << false;
 }
 
 void TstPobieranieArchiwum::zadanieStartu()
@@ -102,10 +106,25 @@ void TstPobieranieArchiwum::zadanieStartu()
     QFETCH(QStringList, pola);
     QFETCH(QByteArray, oczekiwane);
     QFETCH(QString, status);
+    QFETCH(bool, zalogowany);
     Stanowisko s;
+    s.m.ustawCheck1(0, zalogowany);
+    s.m.Archiwum.IloscAla = 7;
     const KluczCzasu od = kluczZPol(pola);
     s.archiwum.ustawAlarmy(alarmy);
-    s.archiwum.pobierz(Bajt(od[2]), Bajt(od[1]), Bajt(od[0]));
+    const auto odmowa = s.archiwum.pobierz(Bajt(od[2]), Bajt(od[1]), Bajt(od[0]));
+    if (!zalogowany) {
+        QCOMPARE(odmowa.value_or(QString()),
+                 QStringLiteral("Nie zalogowany użytkownik. Operacja nie może być wykonana."));
+        QCOMPARE(s.m.KodOperacji, 0);
+        QCOMPARE(s.m.Archiwum.IloscAla, 7);
+        QVERIFY(!s.archiwum.trwa());
+        s.odbierz(StanowiskoLacza::slot());
+        QCOMPARE(s.odbierzWyslane(), QByteArray());
+        return;
+    }
+    QVERIFY(!odmowa);
+    QVERIFY(s.archiwum.trwa());
     QCOMPARE(s.m.KodOperacji, alarmy ? 46 : 45);
     QCOMPARE(s.m.status(), status);
     QCOMPARE(s.archiwum.licznik(), QString());
@@ -172,29 +191,10 @@ void TstPobieranieArchiwum::piecPoTrzechPelnych()
     // Nothing of the end record or after it is stored.
     QCOMPARE(tabela[53], TabeleArchiwum::Rekord{});
     QVERIFY(same0(alarmy ? a.RekZda : a.RekAla));
-}
-
-void TstPobieranieArchiwum::archiwumWybraneWChwiliNadejscia()
-{
-    Stanowisko s;
-    s.zacznij(false);
-    s.odpowiedz(pelna(0));
-    // The user switches to "Alarmów" during an event download.
-    s.archiwum.ustawAlarmy(true);
-    s.odpowiedz(pelna(16));
-    s.odpowiedz(zKoncem(32, 2));
-    const TabeleArchiwum& a = s.m.Archiwum;
-    QCOMPARE(a.LicznikZda, 16);
-    QCOMPARE(a.IloscZda, 0);
-    QCOMPARE(a.LicznikAla, 16);
-    QCOMPARE(a.IloscAla, 18);
-    QVERIFY(s.rowneNumerowi(a.RekZda, 0, 0));
-    QVERIFY(s.rowneNumerowi(a.RekZda, 15, 15));
-    QCOMPARE(a.RekZda[16], TabeleArchiwum::Rekord{});
-    QVERIFY(s.rowneNumerowi(a.RekAla, 0, 16));
-    QVERIFY(s.rowneNumerowi(a.RekAla, 17, 33));
-    QCOMPARE(s.m.status(),
-             QStringLiteral("HISTORIA ALARMÓW. Pobieranie archiwum z centralki zakończone."));
+    // "Przerwij" once the download is over changes nothing.
+    QVERIFY(!s.archiwum.trwa());
+    s.archiwum.przerwij();
+    QCOMPARE(alarmy ? a.IloscAla : a.IloscZda, 53);
 }
 
 void TstPobieranieArchiwum::przerwijPoTrzechPelnych_data()
@@ -226,16 +226,41 @@ void TstPobieranieArchiwum::przerwijPoTrzechPelnych()
     QCOMPARE(s.odbierzWyslane(), QByteArray());
 }
 
-void TstPobieranieArchiwum::ramkaPoPrzerwaniuZapisanaBezZmianyIlosci()
+void TstPobieranieArchiwum::ramkaPoPrzerwaniuDoSwojegoArchiwum_data()
 {
+    QTest::addColumn<bool>("alarmy");
+    QTest::addColumn<bool>("zamkniecie");
+    QTest::newRow("events, Przerwij") << false << false;
+    QTest::newRow("alarms, Przerwij") << true << false;
+    QTest::newRow("alarms, window closed") << true << true;
+}
+
+// A stop ends the download; an answer to a request already sent still arrives and is kept in
+// the archive the download was started for, whatever the window shows by then.
+void TstPobieranieArchiwum::ramkaPoPrzerwaniuDoSwojegoArchiwum()
+{
+    QFETCH(bool, alarmy);
+    QFETCH(bool, zamkniecie);
     Stanowisko s;
-    s.zacznij(false);
+    QSignalSpy trwa(&s.archiwum, &PobieranieArchiwum::trwaZmienione);
+    s.zacznij(alarmy);
     s.odpowiedz(pelna(0));
-    s.archiwum.przerwij();
+    if (zamkniecie)
+        s.archiwum.oknoZamkniete();
+    else
+        s.archiwum.przerwij();
+    QCOMPARE(s.m.KodOperacji, 0);
+    QCOMPARE(trwa.count(), 2);
+    QVERIFY(!s.archiwum.trwa());
+    QCOMPARE(s.archiwum.alarmy(), alarmy && !zamkniecie);
+    QCOMPARE(s.archiwum.licznik(), zamkniecie ? QString() : QStringLiteral("16"));
     s.odbierz(pelna(16));
-    QCOMPARE(s.m.Archiwum.LicznikZda, 32);
-    QCOMPARE(s.m.Archiwum.IloscZda, 16);
-    QVERIFY(s.rowneNumerowi(s.m.Archiwum.RekZda, 16, 16));
+    const TabeleArchiwum& a = s.m.Archiwum;
+    QCOMPARE(alarmy ? a.LicznikAla : a.LicznikZda, 32);
+    QCOMPARE(alarmy ? a.IloscAla : a.IloscZda, 16);
+    QVERIFY(s.rowneNumerowi(alarmy ? a.RekAla : a.RekZda, 16, 16));
+    QVERIFY(same0(alarmy ? a.RekZda : a.RekAla));
+    QCOMPARE(alarmy ? a.LicznikZda : a.LicznikAla, 0);
 }
 
 void TstPobieranieArchiwum::startZerujeTylkoSwojeArchiwum()
@@ -258,9 +283,12 @@ void TstPobieranieArchiwum::nigdyPozaTabela()
     Stanowisko s;
     QSignalSpy koniec(&s.archiwum, &PobieranieArchiwum::zakonczone);
     s.zacznij(false);
-    // 64 full answers fill indices 0..1023; the 65th has room for one record only.
-    for (int i = 0; i < 65; ++i)
-        s.odpowiedz(pelna(16 * i));
+    // The panel holds 70 answers. 64 full answers fill indices 0..1023; the 65th has room for
+    // one record only, and no further answer is asked for.
+    int odpowiedzi = 0;
+    for (; odpowiedzi < 70 && s.m.KodOperacji == PobieranieArchiwum::Nastepne; ++odpowiedzi)
+        s.odpowiedz(pelna(16 * odpowiedzi));
+    QCOMPARE(odpowiedzi, 65);
     const TabeleArchiwum& a = s.m.Archiwum;
     QCOMPARE(a.IloscZda, TabeleArchiwum::LiczbaRekordow);
     QCOMPARE(a.LicznikZda, TabeleArchiwum::LiczbaRekordow);
@@ -270,6 +298,10 @@ void TstPobieranieArchiwum::nigdyPozaTabela()
     QVERIFY(same0(a.RekAla));
     QCOMPARE(s.m.KodOperacji, 0);
     QCOMPARE(s.archiwum.licznik(), QStringLiteral("KONIEC"));
+    QCOMPARE(s.m.status(), QStringLiteral("HISTORIA ZDARZEŃ. Pobieranie archiwum zatrzymane po "
+                                          "1025 rekordach - tyle mieści program; dalszych "
+                                          "rekordów nie pobrano."));
+    QVERIFY(!s.archiwum.trwa());
     QCOMPARE(koniec.count(), 1);
     s.odbierz(StanowiskoLacza::slot());
     QCOMPARE(s.odbierzWyslane(), QByteArray());
@@ -322,31 +354,19 @@ void TstPobieranieArchiwum::innejOperacjiNiePrzerywa()
     Stanowisko s;
     s.zacznij(false);
     s.odpowiedz(pelna(0));
-    // An upload step started since then: a late end record and "Przerwij" leave it running.
+    // An upload started since then ends the download: the option is free again, and a late
+    // end record and "Przerwij" leave the upload running.
     s.m.KodOperacji = 70;
+    s.odbierz(StanowiskoLacza::poll());
+    QVERIFY(!s.archiwum.trwa());
+    QVERIFY(s.archiwum.ustawAlarmy(true));
     s.odbierz(zKoncem(16, 1));
     QCOMPARE(s.m.KodOperacji, 70);
     QCOMPARE(s.m.Archiwum.IloscZda, 17);
+    QCOMPARE(s.m.Archiwum.IloscAla, 0);
     s.archiwum.przerwij();
     QCOMPARE(s.m.KodOperacji, 70);
-}
-
-void TstPobieranieArchiwum::zamkniecieOknaWracaDoZdarzen()
-{
-    Stanowisko s;
-    QSignalSpy opcja(&s.archiwum, &PobieranieArchiwum::alarmyZmienione);
-    s.zacznij(true);
-    s.odpowiedz(pelna(0));
-    s.archiwum.oknoZamkniete();
-    QVERIFY(!s.archiwum.alarmy());
-    QCOMPARE(s.archiwum.licznik(), QString());
-    QCOMPARE(opcja.count(), 2);
-    // The answer after closing goes to events, from their running count.
-    s.odpowiedz(zKoncem(16, 4));
-    QCOMPARE(s.m.Archiwum.IloscZda, 4);
-    QVERIFY(s.rowneNumerowi(s.m.Archiwum.RekZda, 0, 16));
-    QCOMPARE(s.m.Archiwum.IloscAla, 0);
-    QCOMPARE(s.m.Archiwum.LicznikAla, 16);
+    QCOMPARE(s.m.Archiwum.IloscZda, 17);
 }
 
 QTEST_GUILESS_MAIN(TstPobieranieArchiwum)

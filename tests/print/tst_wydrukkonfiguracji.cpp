@@ -1,13 +1,10 @@
 // The configuration printout: each section's lines and positions for a small known image, the
-// edges of the line section, bytes no editor would write, and the document on paper (PDF).
+// edges of the line section and bytes no editor would write.
 
-#include "Drukarka.h"
 #include "print/SekcjeKonfiguracji.h"
 #include "print/WydrukKonfiguracji.h"
 #include "tables/NazwyLinii.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace zr05;
@@ -77,15 +74,6 @@ QString kolejne(int od, int doN)
     return t;
 }
 
-QString pdfNaTekst(const QString& sciezka)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), sciezka, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 const QDateTime Chwila(QDate(2001, 3, 7), QTime(9, 5, 0));
 const QString TytulLinii = QStringLiteral("[s10][b1]@1000:LINIE DOZOROWE:");
 const QString KolumnyLinii =
@@ -118,7 +106,6 @@ private slots:
     void kolejnoscSekcji();
     void wybraneSekcje();
     void bajtyPozaZakresemEdytorow();
-    void wydrukDoPdf();
 };
 
 void TestWydrukKonfiguracji::naglowek_data()
@@ -574,53 +561,6 @@ void TestWydrukKonfiguracji::bajtyPozaZakresemEdytorow()
                        kolejne(1, 16)));
     QVERIFY(r.contains(QStringLiteral("@1000:Strefa: 10  zależna od stref: ") + kolejne(1, 16)));
     QVERIFY(r.contains(QStringLiteral("@1000:Czas blokowania klawiatury: 255 [min]")));
-}
-
-void TestWydrukKonfiguracji::wydrukDoPdf()
-{
-    Konfiguracja k = pusty();
-    k.Urzadzenia[1] = 0x30;
-    k.Linie[1][2] = 0x24, k.Linie[1][8] = 48, k.Linie[1][9] = 2, k.Linie[1][13] = 2;
-    k.WyjOC[1][2] = 192, k.WyjOC[1][14] = 0x01;
-    k.Kontrole[1] = {1, 2, 7, 5, 5, 0x01, 0x02};
-    k.Strefy[2][14] = 1;
-    k.KlawFun = 0x04;
-    QTemporaryDir katalog;
-    QVERIFY(katalog.isValid());
-    const QString sciezka = katalog.filePath(QStringLiteral("konfiguracja.pdf"));
-    QVERIFY(
-        Drukarka::doPdf(wydrukKonfiguracji(k, QStringLiteral("/dane/sklep.vor"), Chwila), sciezka));
-    const QString tekst = pdfNaTekst(sciezka);
-    QVERIFY2(!tekst.isEmpty(), "pdftotext gave nothing");
-    const QStringList klucze = {
-        QStringLiteral("KONFIGURACJA SYSTEMU VOR ZR-05"),
-        QStringLiteral("pobrana z pliku: </dane/sklep.vor> dnia:"),
-        QStringLiteral("2001-03-07"),
-        QStringLiteral("09:05:00"),
-        QStringLiteral("Klawiatury: 1,"),
-        QStringLiteral("LINIE DOZOROWE:"),
-        QStringLiteral("01 - DOKUMENT2"),
-        QStringLiteral("CAŁODOBOWA"),
-        QStringLiteral("WYJŚCIA OC:"),
-        QStringLiteral("WYJŚCIA PK:"),
-        QStringLiteral("KONTROLE STRAŻNIKÓW:"),
-        QStringLiteral("07:05"),
-        QStringLiteral("AUTOMATYCZNE UZBRAJANIE STREF:"),
-        QStringLiteral("zależna od stref: 1,"),
-        QStringLiteral("C - STRAŻ POŻARNA - AKTYWNA"),
-        QStringLiteral("Buzzer aktywny w klawiaturach:"),
-    };
-    int poprzedni = -1;
-    for (const QString& t : klucze) {
-        const int i = int(tekst.indexOf(t));
-        QVERIFY2(i > poprzedni, qPrintable(t + QStringLiteral("\n") + tekst));
-        poprzedni = i;
-    }
-    // The zone column stands to the right of the line's name.
-    for (const QString& w : tekst.split(QLatin1Char('\n')))
-        if (w.contains(QStringLiteral("DOKUMENT2")))
-            QVERIFY(w.indexOf(QStringLiteral("CAŁODOBOWA")) >
-                    w.indexOf(QStringLiteral("DOKUMENT2")));
 }
 
 QTEST_MAIN(TestWydrukKonfiguracji)

@@ -39,7 +39,6 @@ private slots:
     void operacje();
     void liniePoPodziale_data();
     void liniePoPodziale();
-    void pdfZawieraTeksty();
     void dlugiRejestrNaKolejnychStronach();
     void pusteLinieNieOtwierajaStron();
     void bezDrukarkiPlikIKomunikat();
@@ -93,38 +92,6 @@ void TestWydrukRejestru::liniePoPodziale()
         QCOMPARE(op[9 + i].rodzaj, Op::Linia);
         QCOMPARE(op[9 + i].tekst, linie[i]);
     }
-}
-
-void TestWydrukRejestru::pdfZawieraTeksty()
-{
-    QTemporaryDir katalog;
-    QVERIFY(katalog.isValid());
-    const QString sciezka = katalog.filePath(QStringLiteral("r.pdf"));
-    QVERIFY(Drukarka::doPdf(wydrukRejestru(QStringLiteral("07:05    ALARM z linii: 12 w strefie: "
-                                                          "3\r\n21:07   SABOTAŻ z linii: ŁĄKA\r\n"),
-                                           Chwila),
-                            sciezka));
-    const QString tekst = pdfNaTekst(sciezka);
-    QVERIFY2(tekst.contains(QStringLiteral("REJESTR BIEŻĄCY SYSTEMU VOR ZR-05")),
-             qPrintable(tekst));
-    QVERIFY(tekst.contains(QStringLiteral("2026-03-04 05:06:07")) ||
-            tekst.contains(QStringLiteral("2026-03-04  05:06:07")));
-    QVERIFY(tekst.contains(QStringLiteral("ALARM z linii: 12 w strefie: 3")));
-    QVERIFY(tekst.contains(QStringLiteral("SABOTAŻ z linii: ŁĄKA")));
-    // Title, date, then the register lines in their order.
-    QVERIFY(tekst.indexOf(QStringLiteral("REJESTR")) < tekst.indexOf(QStringLiteral("2026")));
-    QVERIFY(tekst.indexOf(QStringLiteral("2026")) < tekst.indexOf(QStringLiteral("07:05")));
-    QVERIFY(tekst.indexOf(QStringLiteral("07:05")) < tekst.indexOf(QStringLiteral("21:07")));
-    // The title stands further right than the register lines start.
-    const QStringList wiersze = tekst.split(QLatin1Char('\n'));
-    int tytul = -1, linia = -1;
-    for (const QString& w : wiersze) {
-        if (w.contains(QStringLiteral("REJESTR")))
-            tytul = int(w.indexOf(QStringLiteral("REJESTR")));
-        if (w.contains(QStringLiteral("07:05")))
-            linia = int(w.indexOf(QStringLiteral("07:05")));
-    }
-    QVERIFY(tytul > linia);
 }
 
 void TestWydrukRejestru::dlugiRejestrNaKolejnychStronach()

@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -63,6 +64,8 @@ private slots:
     void lampkiPoRamceC();
     void stanSystemu();
     void rejestrNowaLiniaNaGorze();
+    void miejsceOperatora_data();
+    void miejsceOperatora();
     void edycjaOperatoraIKolejnaLinia();
     void cofanieNieUsuwaLiniiCentrali();
     void wyczyscRejestr();
@@ -155,6 +158,49 @@ void TestMonitor::rejestrNowaLiniaNaGorze()
     QCOMPARE(
         p.okno.zdarzenia().rejestr().tekst(),
         QStringLiteral("08:03 Kasowanie alarmów\r\n07:05    ALARM z linii: 12 w strefie: 3\r\n"));
+}
+
+void TestMonitor::miejsceOperatora_data()
+{
+    QTest::addColumn<bool>("przewiniety");
+    QTest::newRow("cursor and view at the top") << false;
+    QTest::newRow("scrolled down to read") << true;
+}
+
+void TestMonitor::miejsceOperatora()
+{
+    QFETCH(bool, przewiniety);
+    Program p;
+    p.m.ustawOnLine(true);
+    p.okno.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.okno));
+    const auto linie = [&p](int od, int ile) {
+        for (int i = od; i < od + ile; ++i)
+            p.okno.zdarzenia().Komunikat(bajty('@', {1, 1, 1 + i % 80, i / 60 % 24, i % 60}));
+    };
+    linie(0, 60);
+    auto* t5 = p.text5();
+    QScrollBar* pasek = t5->verticalScrollBar();
+    QVERIFY(pasek->maximum() > 30);
+    t5->setFocus();
+    QCOMPARE(t5->textCursor().position(), 0);
+    QCOMPARE(pasek->value(), 0);
+    if (przewiniety)
+        pasek->setValue(20);
+    const auto gornaLinia = [t5] { return t5->cursorForPosition(QPoint(2, 2)).block().text(); };
+    const QString widoczna = gornaLinia();
+    linie(60, 30);
+    if (przewiniety) {
+        QCOMPARE(gornaLinia(), widoczna);
+        return;
+    }
+    QVERIFY(gornaLinia().startsWith(QStringLiteral("01:29    ALARM z linii: 10")));
+    QCOMPARE(pasek->value(), 0);
+    QCOMPARE(t5->textCursor().position(), 0);
+    // The arrow key goes from the newest line to the next one.
+    QTest::keyClick(t5, Qt::Key_Down);
+    QCOMPARE(t5->textCursor().blockNumber(), 1);
+    QCOMPARE(pasek->value(), 0);
 }
 
 void TestMonitor::edycjaOperatoraIKolejnaLinia()

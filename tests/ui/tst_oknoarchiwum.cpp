@@ -37,6 +37,7 @@ struct Program {
     Przesylanie przesylanie{m, lacze};
     PobieranieArchiwum pobieranie{m, lacze};
     QWidget glowne;
+    Program() { m.ustawCheck1(0, true); }
 };
 
 struct Okno : Program {
@@ -101,7 +102,7 @@ private slots:
     void koniecPobieraniaPokazujeZakres();
     void przerwij();
     void wyswietlDopieroNaPolecenie();
-    void zamkniecieCzysciStatusIWracaDoZdarzen();
+    void zamkniecieKonczyPobieranie();
     void drukuje();
     void menuHistorii_data();
     void menuHistorii();
@@ -251,12 +252,16 @@ void TestOknoArchiwum::pobierzWysylaDate_data()
     QTest::addColumn<QStringList>("od");
     QTest::addColumn<int>("kod");
     QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("zalogowany");
     QTest::newRow("events from 2005-03-07")
         << false << QStringList{"2005", "03", "07", "13", "45"} << 45
-        << "HISTORIA ZDARZEŃ. Pobieranie archiwum z centralki.";
+        << "HISTORIA ZDARZEŃ. Pobieranie archiwum z centralki." << true;
     QTest::newRow("alarms from 2030-11-28")
         << true << QStringList{"2030", "11", "28", "00", "00"} << 46
-        << "HISTORIA ALARMÓW. Pobieranie archiwum z centralki.";
+        << "HISTORIA ALARMÓW. Pobieranie archiwum z centralki." << true;
+    // The window stayed open after "Wyloguj Użytkownika".
+    QTest::newRow("logged out") << true << QStringList{"2030", "11", "28", "00", "00"} << 0
+                                << "HISTORIA ALARMÓW" << false;
 }
 
 void TestOknoArchiwum::pobierzWysylaDate()
@@ -265,6 +270,7 @@ void TestOknoArchiwum::pobierzWysylaDate()
     QFETCH(QStringList, od);
     QFETCH(int, kod);
     QFETCH(QString, status);
+    QFETCH(bool, zalogowany);
     Okno o;
     QByteArray wyslane;
     o.lacze.ustawUjscie([&](const QByteArray& b) { wyslane += b; });
@@ -273,12 +279,23 @@ void TestOknoArchiwum::pobierzWysylaDate()
     o.ustaw(1, od);
     if (alarmy)
         QTest::mouseClick(o.w<QRadioButton>("Option1_1"), Qt::LeftButton);
+    o.m.ustawStatus(QStringLiteral("HISTORIA ALARMÓW"));
+    o.m.ustawCheck1(0, zalogowany);
+    PrzechwytKomunikatow k;
     o.kliknij("Command1");
-    QCOMPARE(o.text2(), QString());
     QCOMPARE(o.m.KodOperacji, kod);
     QCOMPARE(o.m.status(), status);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     o.lacze.odbierz(ramka::zSuma(QByteArray("\x37\x4B")), 0);
+    if (!zalogowany) {
+        QCOMPARE(k.teksty, QStringList{QStringLiteral(
+                               "Nie zalogowany użytkownik. Operacja nie może być wykonana.")});
+        QCOMPARE(o.text2(), QStringLiteral("16"));
+        QCOMPARE(wyslane, QByteArray());
+        return;
+    }
+    QVERIFY(k.teksty.isEmpty());
+    QCOMPARE(o.text2(), QString());
     const QByteArray oczekiwane =
         ramka::zSuma(QByteArray::fromRawData("\x37\xB2", 2) + char(alarmy ? 2 : 1) +
                      char(od[2].toInt()) + char(od[1].toInt()) + char(od[0].toInt() - 2000));
@@ -328,9 +345,15 @@ void TestOknoArchiwum::przerwij()
     Okno o;
     QTest::mouseClick(o.w<QRadioButton>("Option1_1"), Qt::LeftButton);
     o.kliknij("Command1");
+    // The archive cannot be switched under a running download.
+    QVERIFY(!o.w<QRadioButton>("Option1_0")->isEnabled());
+    QTest::mouseClick(o.w<QRadioButton>("Option1_0"), Qt::LeftButton);
+    QVERIFY(o.pobieranie.alarmy());
     for (int i = 0; i < 3; ++i)
         o.pobieranie.rekordy(pelna(16 * i));
     o.kliknij("Command4");
+    QVERIFY(o.w<QRadioButton>("Option1_0")->isEnabled());
+    QVERIFY(o.w<QRadioButton>("Option1_1")->isEnabled());
     QCOMPARE(o.m.KodOperacji, 0);
     QCOMPARE(o.m.Archiwum.IloscAla, 48);
     QCOMPARE(o.m.status(),
@@ -357,7 +380,7 @@ void TestOknoArchiwum::wyswietlDopieroNaPolecenie()
     QVERIFY(o.text1().isEmpty());
 }
 
-void TestOknoArchiwum::zamkniecieCzysciStatusIWracaDoZdarzen()
+void TestOknoArchiwum::zamkniecieKonczyPobieranie()
 {
     Program p;
     p.m.ustawStatus(QStringLiteral("HISTORIA ALARMÓW"));
@@ -370,10 +393,13 @@ void TestOknoArchiwum::zamkniecieCzysciStatusIWracaDoZdarzen()
     QVERIFY(straz.isNull());
     QCOMPARE(p.m.status(), QString());
     QVERIFY(!p.pobieranie.alarmy());
-    // The rest of the download goes to events while the window is closed.
+    // The download stopped with what came so far; an answer already on its way still goes to
+    // the alarms.
+    QCOMPARE(p.m.KodOperacji, 0);
+    QCOMPARE(p.m.Archiwum.IloscAla, 16);
     p.pobieranie.rekordy(zKoncem(100, 2));
-    QCOMPARE(p.m.Archiwum.IloscZda, 2);
-    QCOMPARE(p.m.Archiwum.LicznikAla, 16);
+    QCOMPARE(p.m.Archiwum.IloscAla, 18);
+    QCOMPARE(p.m.Archiwum.IloscZda, 0);
     // A fresh window shows the defaults again.
     OknoArchiwum* nowe = pokazOknoArchiwum(p.m, p.pobieranie, p.przesylanie, false, &p.glowne);
     QCOMPARE(nowe->windowTitle(), QStringLiteral("Archiwum zdarzeń i alarmów"));

@@ -4,6 +4,10 @@
 #include "Drukarka.h"
 #include "Komunikaty.h"
 #include "Module1.h"
+#include "access/Przesylanie.h"
+#include "config/MapaPamieci.h"
+#include "config/PlikKonfiguracji.h"
+#include "link/Lacze.h"
 #include "print/OknoWydrukuKonfiguracji.h"
 
 #include <QApplication>
@@ -187,9 +191,16 @@ void TestOknoWydrukuKonfiguracji::drukujeZaznaczoneSekcje_data()
     QTest::addColumn<QList<int>>("odznaczone");
     QTest::addColumn<QStringList>("sa");
     QTest::addColumn<QStringList>("brak");
+    QTest::addColumn<bool>("pobranaPoZapisie"); // a panel download followed the file save
+    // The file keeps its name, but the image printed is the panel's.
+    QTest::newRow("downloaded after the save")
+        << QList<int>{1, 2, 3, 4, 5, 6, 7, 8}
+        << QStringList{"KONFIGURACJA SYSTEMU VOR ZR-05", "pobrana z centralki dnia:"}
+        << QStringList{"pobrana z pliku"} << true;
     QTest::newRow("all") << QList<int>{}
                          << QStringList{"KONFIGURACJA SYSTEMU VOR ZR-05",
-                                        "pobrana z pliku: <",
+                                        "pobrana z pliku:",
+                                        "/obiekt.vor> dnia:",
                                         "KLAWIATURY I PODCENTRALE:",
                                         "LINIE DOZOROWE:",
                                         "01 - DOKUMENT2",
@@ -199,14 +210,15 @@ void TestOknoWydrukuKonfiguracji::drukujeZaznaczoneSekcje_data()
                                         "AUTOMATYCZNE UZBRAJANIE STREF:",
                                         "STREFY ZALEŻNE:",
                                         "PARAMETRY SYSTEMOWE:"}
-                         << QStringList{};
+                         << QStringList{} << false;
     QTest::newRow("header and lines off")
         << QList<int>{0, 2} << QStringList{"KLAWIATURY I PODCENTRALE:", "PARAMETRY SYSTEMOWE:"}
-        << QStringList{"KONFIGURACJA SYSTEMU", "pobrana", "LINIE DOZOROWE:", "DOKUMENT2"};
+        << QStringList{"KONFIGURACJA SYSTEMU", "pobrana", "LINIE DOZOROWE:", "DOKUMENT2"} << false;
     QTest::newRow("header only") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8}
                                  << QStringList{"KONFIGURACJA SYSTEMU VOR ZR-05", "dnia:"}
                                  << QStringList{"KLAWIATURY",   "LINIE",  "WYJŚCIA",  "KONTROLE",
-                                                "AUTOMATYCZNE", "STREFY", "PARAMETRY"};
+                                                "AUTOMATYCZNE", "STREFY", "PARAMETRY"}
+                                 << false;
 }
 
 void TestOknoWydrukuKonfiguracji::drukujeZaznaczoneSekcje()
@@ -216,10 +228,20 @@ void TestOknoWydrukuKonfiguracji::drukujeZaznaczoneSekcje()
     QFETCH(QList<int>, odznaczone);
     QFETCH(QStringList, sa);
     QFETCH(QStringList, brak);
+    QFETCH(bool, pobranaPoZapisie);
     m->Obraz.Linie[1][8] = 48;
     m->Obraz.Linie[1][9] = 2;
-    m->NazwaPliku = QStringLiteral("/dane/obiekt.vor");
+    const QString plik = katalog.filePath(QStringLiteral("obiekt.vor"));
+    QVERIFY(ZapiszKonfig(*m, plik));
     m->WpisKonfig();
+    Lacze lacze{*m};
+    Przesylanie przesylanie{*m, lacze};
+    if (pobranaPoZapisie) {
+        // The last answer of a configuration download from the panel.
+        m->KodOperacji = OstatniKrokPobierania;
+        emit lacze.daneOdczytu(OstatniKrokPobierania, QByteArray(112, '\0'));
+        QCOMPARE(m->KodOperacji, 0);
+    }
     otworz();
     for (int i : odznaczone)
         kontrolka<QCheckBox>(QStringLiteral("Check1_%1").arg(i))->setChecked(false);
@@ -239,7 +261,7 @@ void TestOknoWydrukuKonfiguracji::drukujeZaznaczoneSekcje()
         QVERIFY2(tekst.contains(t), qPrintable(t + QStringLiteral("\n---\n") + tekst));
     for (const QString& t : brak)
         QVERIFY2(!tekst.contains(t), qPrintable(t + QStringLiteral("\n---\n") + tekst));
-    QVERIFY(m->Obraz.Linie[1][8] == 48 && m->NazwaPliku == QStringLiteral("/dane/obiekt.vor"));
+    QVERIFY(m->Obraz.Linie[1][8] == 48 && m->NazwaPliku == plik);
 }
 
 void TestOknoWydrukuKonfiguracji::ponownieWszystkoZaznaczone()

@@ -71,6 +71,7 @@ class TestWyglad : public QObject
     Q_OBJECT
 private slots:
     void start();
+    void widokOnLine_data();
     void widokOnLine();
     void nazwyKontrolek_data();
     void nazwyKontrolek();
@@ -91,21 +92,54 @@ void TestWyglad::start()
     QVERIFY(okno.rect().contains(wOknie(port, &okno)));
 }
 
+void TestWyglad::widokOnLine_data()
+{
+    QTest::addColumn<QSize>("rozmiar");
+    QTest::addColumn<bool>("onLine");
+    for (const QSize r : {QSize(1024, 768), QSize(1920, 1080)})
+        for (const bool w : {false, true})
+            QTest::addRow("%dx%d, on-line %s", r.width(), r.height(), w ? "on" : "off") << r << w;
+}
+
 void TestWyglad::widokOnLine()
 {
+    QFETCH(QSize, rozmiar);
+    QFETCH(bool, onLine);
     Module1 m;
     Lacze lacze(m);
     OknoGlowne okno(m, lacze);
+    okno.resize(rozmiar);
     okno.show();
     m.WybranyPort = 0;
     okno.potwierdzPort();
-    m.ustawOnLine(true);
+    m.ustawOnLine(onLine);
     m.Zegar = {59, 59, 23, 31, 12, 99};
     m.ZegarZnany = true;
     m.zglosZegar();
     QVERIFY(QTest::qWaitForWindowExposed(&okno));
     QTest::qWait(50);
-    zapiszZrzut(okno, QStringLiteral("oknoglowne-online.png"));
+    zapiszZrzut(okno, QStringLiteral("oknoglowne-%1x%2-%3.png")
+                          .arg(rozmiar.width())
+                          .arg(rozmiar.height())
+                          .arg(onLine ? QStringLiteral("online") : QStringLiteral("port")));
+
+    // The left column keeps its natural width, whatever room the right one leaves.
+    QList<QGroupBox*> lewe;
+    int naturalna = 0;
+    for (const char* nazwa : {"Frame7", "Frame3", "Frame4"}) {
+        auto* r = okno.findChild<QGroupBox*>(QLatin1String(nazwa));
+        if (r->isVisible()) {
+            lewe << r;
+            naturalna = std::max(naturalna, r->sizeHint().width());
+        }
+    }
+    for (const QGroupBox* r : lewe)
+        QVERIFY2(
+            r->width() <= naturalna + 1,
+            qPrintable(
+                QStringLiteral("%1: %2 > %3").arg(r->objectName()).arg(r->width()).arg(naturalna)));
+    if (!onLine)
+        return;
 
     const QRect obszar = okno.centralWidget()->rect();
     QList<QRect> lampy;

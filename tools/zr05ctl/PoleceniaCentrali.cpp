@@ -203,7 +203,8 @@ Wynik archiwum(const QStringList& argumenty)
     bool koniec = false;
     QObject::connect(&s.archiwum, &PobieranieArchiwum::zakonczone, &s, [&] { koniec = true; });
     s.archiwum.ustawAlarmy(alarmy);
-    s.archiwum.pobierz(Bajt((*od)[2]), Bajt((*od)[1]), Bajt((*od)[0]));
+    if (const auto odmowa = s.archiwum.pobierz(Bajt((*od)[2]), Bajt((*od)[1]), Bajt((*od)[0])))
+        return {Odmowa, *odmowa};
     if (auto w = s.czekaj([&] { return koniec; }, QStringLiteral("pobieranie archiwum")); !w.ok())
         return w;
     pasek.zakoncz();

@@ -1,6 +1,8 @@
 #include "OknoArchiwum.h"
 #include "Drukarka.h"
+#include "Komunikaty.h"
 #include "Module1.h"
+#include "Sprawdzenia.h"
 #include "access/PrzerwaniePrzesylania.h"
 #include "archive/PobieranieArchiwum.h"
 #include "archive/WidokArchiwum.h"
@@ -80,6 +82,13 @@ OknoArchiwum::OknoArchiwum(Module1& modul, PobieranieArchiwum& pobieranie,
             m_pobieranie->ustawAlarmy(alarmy);
     });
     connect(&pobieranie, &PobieranieArchiwum::alarmyZmienione, this, &OknoArchiwum::pokazOpcje);
+    // The answers of a running download belong to the archive it was started for.
+    const auto zablokujOpcje = [this](bool trwa) {
+        for (QRadioButton* opcja : m_rodzajArchiwum)
+            opcja->setEnabled(!trwa);
+    };
+    zablokujOpcje(pobieranie.trwa());
+    connect(&pobieranie, &PobieranieArchiwum::trwaZmienione, this, zablokujOpcje);
 
     QWidget* ramkaOd = utworzRamkeCzasu(
         QStringLiteral("Frame3"), QStringLiteral("Od:"),
@@ -219,6 +228,11 @@ void OknoArchiwum::pobierzArchiwum()
 {
     if (!m_pobieranie)
         return;
+    // The window may have stayed open after the user logged out.
+    if (const auto odmowa = sprawdzUzytkownika(m)) {
+        Komunikaty::info(this, *odmowa);
+        return;
+    }
     if (m_przesylanie && !potwierdzPrzerwaniePrzesylania(*m_przesylanie, this))
         return;
     Klepsydra klepsydra;

@@ -124,6 +124,9 @@ void OknoGlowne::utworzUklad()
     auto* uklad = new QHBoxLayout(srodek);
     uklad->addLayout(lewa);
     uklad->addLayout(prawa, 1);
+    // With the start-up picture gone and the on-line view off the right column is empty; the
+    // port choice and the login boxes keep their own width all the same.
+    uklad->setAlignment(lewa, Qt::AlignLeft);
     setCentralWidget(srodek);
 }
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QWidget>
@@ -109,6 +110,15 @@ void WidokMonitora::dodajLinijke(const QString& linijka)
     // The panel's lines are not the operator's edits: they stay out of the undo history, so
     // undo cannot take them away and a long run does not keep every line twice.
     QTextDocument* dokument = m_rejestr->document();
+    // The operator's place: a cursor and view at the top follow the newest line, a view
+    // scrolled down to read stays on the lines it shows.
+    QScrollBar* pasek = m_rejestr->verticalScrollBar();
+    const QTextCursor wlasny = m_rejestr->textCursor();
+    const bool kursorNaGorze = wlasny.position() == 0 && !wlasny.hasSelection();
+    const bool widokNaGorze = pasek->value() == pasek->minimum();
+    const int widok = pasek->value();
+    const int blokow = dokument->blockCount();
+
     const bool cofanie = dokument->isUndoRedoEnabled();
     m_wpisujeProgram = true;
     dokument->setUndoRedoEnabled(false);
@@ -116,7 +126,13 @@ void WidokMonitora::dodajLinijke(const QString& linijka)
     kursor.movePosition(QTextCursor::Start);
     kursor.insertText(linijka);
     dokument->setUndoRedoEnabled(cofanie);
+    if (kursorNaGorze) {
+        QTextCursor naGorze = m_rejestr->textCursor();
+        naGorze.setPosition(0);
+        m_rejestr->setTextCursor(naGorze);
+    }
     m_wpisujeProgram = false;
+    pasek->setValue(widokNaGorze ? pasek->minimum() : widok + dokument->blockCount() - blokow);
 }
 
 void WidokMonitora::tekstZmieniony()

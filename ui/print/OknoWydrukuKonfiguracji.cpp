@@ -81,7 +81,7 @@ void OknoWydrukuKonfiguracji::DrukujKonfiguracje()
 {
     // The configuration as it is now, printed while the user goes on working.
     Drukarka::drukuj(
-        [obraz = m.Obraz, plik = m.NazwaPliku, teraz = QDateTime::currentDateTime(),
+        [obraz = m.Obraz, plik = m.PlikObrazu, teraz = QDateTime::currentDateTime(),
          sekcje = wybraneSekcje()] { return wydrukKonfiguracji(obraz, plik, teraz, sekcje); },
         this, QStringLiteral("konfiguracja"));
 }
