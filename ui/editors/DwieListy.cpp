@@ -56,7 +56,8 @@ void DwieListy::przenies(QListWidget* z, QListWidget* na)
     QListWidgetItem* wybrany = z->currentItem();
     if (!wybrany || !wybrany->isSelected())
         return;
-    na->addItem(z->takeItem(z->row(wybrany))->text());
+    // The item itself moves: taking it from a list hands it to us, adding it hands it on.
+    na->addItem(z->takeItem(z->row(wybrany)));
 }
 
 void DwieListy::przeniesDoLewej()
