@@ -2,10 +2,17 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 DEB_PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev \
-               qt6-translations-l10n fonts-liberation poppler-utils ccache lld ser2net
+               qt6-translations-l10n fonts-liberation poppler-utils ccache lld \
+               clang libclang-rt-14-dev ser2net
+# The sanitizer and fuzzing builds: clang, each in its own directory.
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = odbiornik plikKonfiguracji komunikat rekordArchiwum
+CLANG_CMAKE = -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZR05_SANITIZE=ON
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build test test-noisy run bench clean format
+.PHONY: deps configure build test test-noisy test-asan fuzz run bench clean format
 
 deps:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -32,6 +39,29 @@ test-noisy: configure
 	cmake --build $(BUILD) -j $(JOBS) --target access_tst_zaszumionalinia
 	ZR05_SEEDS=100 QT_QPA_PLATFORM=offscreen $(BUILD)/tests/access_tst_zaszumionalinia
 
+# Every test again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	[ -f $(ASAN_BUILD)/build.ninja ] || cmake -S . -B $(ASAN_BUILD) $(CLANG_CMAKE)
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:strict_init_order=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# Each property under libFuzzer for FUZZ_SECONDS, starting from the inputs saved in
+# tests/fuzz/<property>/; an input that breaks one is written there, and `make test` replays it.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) $(CLANG_CMAKE) -DZR05_FUZZ=ON \
+	  -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DZR05_DEBUG_FLAGS="-O1 -g1" >/dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	for w in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/korpus/$$w && \
+	  $(FUZZ_BUILD)/fuzz/fuzz_$$w -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    -artifact_prefix=tests/fuzz/$$w/ -print_final_stats=1 \
+	    $(FUZZ_BUILD)/korpus/$$w tests/fuzz/$$w || exit 1; \
+	done
+
 run: build
 	./tools/run-with-sim.sh $(BUILD)
 
@@ -42,4 +72,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

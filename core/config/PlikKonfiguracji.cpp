@@ -6,6 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace zr05
 {
@@ -60,7 +65,41 @@ WynikPliku blad(const QString& komunikat)
     return WynikPliku{false, komunikat};
 }
 
-// A device or a pipe cannot be replaced by renaming a temporary file over it.
+// Qt gives the system's reason in English; the common ones are told in the user's language.
+QString powod(const QIODevice& urzadzenie)
+{
+    const QString tekst = urzadzenie.errorString();
+    static const struct {
+        int kod;
+        const char16_t* powod;
+    } Znane[] = {
+        {ENOSPC, u"brak miejsca na dysku"},
+        {EDQUOT, u"brak miejsca na dysku"},
+        {EACCES, u"brak uprawnień"},
+        {EPERM, u"brak uprawnień"},
+        {EROFS, u"dysk jest tylko do odczytu"},
+        {ENOENT, u"plik lub katalog nie istnieje"},
+    };
+    for (const auto& z : Znane)
+        if (tekst.contains(qt_error_string(z.kod), Qt::CaseInsensitive))
+            return QString::fromUtf16(z.powod);
+    return tekst;
+}
+
+// Opening a pipe for writing waits for a reader, and a socket cannot be opened at all.
+bool potokLubGniazdo(const QString& sciezka)
+{
+#ifdef Q_OS_UNIX
+    struct stat st;
+    return ::stat(QFile::encodeName(sciezka).constData(), &st) == 0 &&
+           (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode));
+#else
+    Q_UNUSED(sciezka);
+    return false;
+#endif
+}
+
+// A device cannot be replaced by renaming a temporary file over it.
 bool zapisBezposredni(const QFileInfo& cel)
 {
     return cel.exists() && !cel.isFile() && !cel.isDir();
@@ -102,10 +141,10 @@ WynikPliku ZapiszKonfig(const Konfiguracja& obraz, QIODevice& urzadzenie)
     if (auto w = obrazDoBajtow(obraz, dane); !w)
         return w;
     if (urzadzenie.write(dane) != dane.size())
-        return blad(urzadzenie.errorString());
+        return blad(powod(urzadzenie));
     // A buffered file reports a full disk only when its buffer goes out.
     if (auto* plik = qobject_cast<QFileDevice*>(&urzadzenie); plik && !plik->flush())
-        return blad(plik->errorString());
+        return blad(powod(*plik));
     return {};
 }
 
@@ -117,7 +156,7 @@ WynikPliku CzytajKonfig(QIODevice& urzadzenie, Konfiguracja& obraz)
         const qint64 r =
             urzadzenie.read(dane.data() + przeczytane, DlugoscPlikuKonfiguracji - przeczytane);
         if (r < 0)
-            return blad(urzadzenie.errorString());
+            return blad(powod(urzadzenie));
         if (r == 0)
             break;
         przeczytane += r;
@@ -135,11 +174,17 @@ WynikPliku ZapiszKonfig(const Konfiguracja& obraz, const QString& sciezka)
     const QFileInfo cel(sciezka);
     if (cel.isDir())
         return blad(bladZapisu(sciezka, QStringLiteral("to jest katalog")));
+    if (potokLubGniazdo(sciezka))
+        return blad(bladZapisu(sciezka, QStringLiteral("to nie jest zwykły plik")));
+    if (!cel.absoluteDir().exists())
+        return blad(bladZapisu(sciezka, QStringLiteral("katalog nie istnieje")));
+    if (cel.isFile() && !cel.isWritable())
+        return blad(bladZapisu(sciezka, QStringLiteral("plik jest tylko do odczytu")));
 
     if (zapisBezposredni(cel)) {
         QFile plik(sciezka);
         if (!plik.open(QIODevice::WriteOnly))
-            return blad(bladZapisu(sciezka, plik.errorString()));
+            return blad(bladZapisu(sciezka, powod(plik)));
         auto w = ZapiszKonfig(obraz, plik);
         if (!w)
             return blad(bladZapisu(sciezka, w.komunikat));
@@ -150,13 +195,13 @@ WynikPliku ZapiszKonfig(const Konfiguracja& obraz, const QString& sciezka)
     // A writable file in a folder the user may not write into is written in place.
     plik.setDirectWriteFallback(true);
     if (!plik.open(QIODevice::WriteOnly))
-        return blad(bladZapisu(sciezka, plik.errorString()));
+        return blad(bladZapisu(sciezka, powod(plik)));
     if (auto w = ZapiszKonfig(obraz, plik); !w) {
         plik.cancelWriting();
         return blad(bladZapisu(sciezka, w.komunikat));
     }
     if (!plik.commit())
-        return blad(bladZapisu(sciezka, plik.errorString()));
+        return blad(bladZapisu(sciezka, powod(plik)));
     return {};
 }
 
@@ -173,7 +218,7 @@ WynikPliku CzytajKonfig(const QString& sciezka, Konfiguracja& obraz)
 
     QFile plik(sciezka);
     if (!plik.open(QIODevice::ReadOnly))
-        return blad(bladOdczytu(sciezka, plik.errorString()));
+        return blad(bladOdczytu(sciezka, powod(plik)));
     // The image changes only once all 3626 bytes are in.
     if (auto w = CzytajKonfig(plik, obraz); !w)
         return blad(bladOdczytu(sciezka, w.komunikat));

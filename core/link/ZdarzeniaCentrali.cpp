@@ -3,6 +3,7 @@
 #include "config/Nazwy1250.h"
 #include "link/Lacze.h"
 #include "link/TekstZegara.h"
+#include "tables/NazwyLinii.h"
 
 namespace zr05
 {
@@ -71,12 +72,7 @@ QString czas(int godzina, int minuta)
 // Name bytes 6..13, then the two numbers when they are not 0.
 QString nazwaZNumerami(const QByteArray& r)
 {
-    QString t = nazwaZBajtow(r.mid(6, 8));
-    // A control byte from the line (a line end above all) must not break the register's lines;
-    // it shows as a blank and the name keeps its 8 places.
-    for (QChar& c : t)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = QLatin1Char(' ');
+    QString t = bezZnakowSterujacych(nazwaZBajtow(r.mid(6, 8)));
     for (int i : {2, 3})
         if (Bajt(r[i]) != 0)
             t += QString::number(Bajt(r[i]));

@@ -225,12 +225,21 @@ bool nazwaWolna(const NazwyLiniiTablica& nazwy, int indeks)
     return nazwy[indeks] == nazwaWolnegoMiejsca(indeks);
 }
 
+QString bezZnakowSterujacych(QString nazwa)
+{
+    for (QChar& c : nazwa)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char(' ');
+    return nazwa;
+}
+
 QString nazwaLinii(const Konfiguracja& obraz, int linia)
 {
     if (linia < 1 || linia > Konfiguracja::LiczbaLinii)
         return QString();
     const auto& r = obraz.Linie[linia];
-    return obraz.NazwyLinii[r[8]] + liczbaBezZera(r[9]) + liczbaBezZera(r[10]);
+    return bezZnakowSterujacych(obraz.NazwyLinii[r[8]]) + liczbaBezZera(r[9]) +
+           liczbaBezZera(r[10]);
 }
 
 } // namespace zr05

@@ -23,8 +23,12 @@ QString nazwaWolnegoMiejsca(int indeks);
 // True while a user slot holds its placeholder, i.e. no name is defined there.
 bool nazwaWolna(const NazwyLiniiTablica& nazwy, int indeks);
 
-// The dictionary entry of line n followed by its two numbers when they are not 0, e.g.
-// "DOKUMENT2". Empty for a line number outside 1..80.
+// A name as one piece of a text line: control bytes a file or the panel put in it (a line end
+// above all) become blanks, so the name keeps its places and never breaks the line.
+QString bezZnakowSterujacych(QString nazwa);
+
+// The dictionary entry of line n, control bytes blanked, followed by its two numbers when they
+// are not 0, e.g. "DOKUMENT2". Empty for a line number outside 1..80.
 QString nazwaLinii(const Konfiguracja& obraz, int linia);
 
 } // namespace zr05

@@ -53,23 +53,33 @@ private slots:
 void TstWidokArchiwum::liniaAlarmu_data()
 {
     QTest::addColumn<Rekord>("rekord");
+    QTest::addColumn<QString>("nazwaLinii3"); // a user name given to line 3, if any
     QTest::addColumn<QString>("linia");
-    QTest::newRow("keypad hold-up")
-        << Rekord{5, 3, 17, 9, 5, 8, 2, 12} << "05-03-17  09:05  ALARM: NAPAD z Klaw-02 \r\n";
-    QTest::newRow("two-digit fields")
-        << Rekord{99, 12, 31, 23, 59, 8, 10, 0} << "99-12-31  23:59  ALARM: NAPAD z Klaw-10 \r\n";
+    QTest::newRow("keypad hold-up") << Rekord{5, 3, 17, 9, 5, 8, 2, 12} << QString()
+                                    << "05-03-17  09:05  ALARM: NAPAD z Klaw-02 \r\n";
+    QTest::newRow("two-digit fields") << Rekord{99, 12, 31, 23, 59, 8, 10, 0} << QString()
+                                      << "99-12-31  23:59  ALARM: NAPAD z Klaw-10 \r\n";
     QTest::newRow("code outside the table")
-        << Rekord{0, 1, 1, 0, 0, 200, 0, 0} << "00-01-01  00:00  ALARM: kod 200\r\n";
+        << Rekord{0, 1, 1, 0, 0, 200, 0, 0} << QString() << "00-01-01  00:00  ALARM: kod 200\r\n";
     // Stored bytes outside any date still give a line, not a crash.
-    QTest::newRow("bytes out of range") << Rekord{255, 255, 200, 99, 77, 8, 255, 255}
+    QTest::newRow("bytes out of range") << Rekord{255, 255, 200, 99, 77, 8, 255, 255} << QString()
                                         << "255-255-200  99:77  ALARM: NAPAD z Klaw-25 \r\n";
+    // A line end inside a name read from a file must not split the record's line.
+    QTest::newRow("control bytes in a line name")
+        << Rekord{25, 3, 10, 8, 0, 0, 0, 3} << QStringLiteral("DR\r\nZWI\t\x7f")
+        << "25-03-10  08:00  ALARM: Linia: DR  ZWI  \r\n";
 }
 
 void TstWidokArchiwum::liniaAlarmu()
 {
     QFETCH(Rekord, rekord);
+    QFETCH(QString, nazwaLinii3);
     QFETCH(QString, linia);
     Module1 m;
+    if (!nazwaLinii3.isEmpty()) {
+        m.Obraz.NazwyLinii[230] = nazwaLinii3;
+        m.Obraz.Linie[3][8] = 230;
+    }
     QCOMPARE(zr05::liniaAlarmu(m.Tabele, m.Obraz, rekord), linia);
 }
 

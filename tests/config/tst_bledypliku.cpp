@@ -13,9 +13,16 @@
 #ifdef Q_OS_LINUX
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
+<<<<<<< HEAD
 #include <sys/wait.h>
+=======
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+>>>>>>> robust
 #include <unistd.h>
 #endif
 
@@ -187,11 +194,39 @@ private slots:
         sprawdzZapisNieudany(katalog.filePath("kat.vor"), "katalog");
     }
 
-    void urzadzenieNieJestCzytane()
+    void katalogNieIstnieje()
     {
-        if (!QFileInfo::exists("/dev/zero"))
-            QSKIP("no /dev/zero here");
-        sprawdzOdczytNieudany("/dev/zero", "nie jest zwykły plik");
+        sprawdzZapisNieudany(katalog.filePath("brak/nowy.vor"), "katalog nie istnieje");
+        QVERIFY(!QFileInfo::exists(katalog.filePath("brak")));
+    }
+
+    // A device, a pipe or a socket is neither read nor written: opening one may block for good.
+    void nieZwyklyPlik()
+    {
+        if (QFileInfo::exists("/dev/zero"))
+            sprawdzOdczytNieudany("/dev/zero", "nie jest zwykły plik");
+#ifdef Q_OS_LINUX
+        const QString potok = katalog.filePath("potok.vor");
+        QCOMPARE(::mkfifo(QFile::encodeName(potok).constData(), 0600), 0);
+        // A reader that never blocks: without the refusal the save would pass, not hang.
+        const int czytelnik = ::open(QFile::encodeName(potok).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(czytelnik >= 0);
+        sprawdzOdczytNieudany(potok, "nie jest zwykły plik");
+        sprawdzZapisNieudany(potok, "nie jest zwykły plik");
+        ::close(czytelnik);
+
+        const QString gniazdo = katalog.filePath("gniazdo.vor");
+        const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un adres{};
+        adres.sun_family = AF_UNIX;
+        const QByteArray nazwa = QFile::encodeName(gniazdo);
+        if (nazwa.size() >= int(sizeof(adres.sun_path)))
+            QSKIP("temporary path too long for a socket");
+        std::strcpy(adres.sun_path, nazwa.constData());
+        QCOMPARE(::bind(s, reinterpret_cast<sockaddr*>(&adres), sizeof(adres)), 0);
+        sprawdzZapisNieudany(gniazdo, "nie jest zwykły plik");
+        ::close(s);
+#endif
     }
 
     void dluzszyPlikUzywaPoczatku()
@@ -241,7 +276,7 @@ private slots:
     {
         if (!QFileInfo::exists("/dev/full"))
             QSKIP("no /dev/full here");
-        sprawdzZapisNieudany("/dev/full", "No space left");
+        sprawdzZapisNieudany("/dev/full", "brak miejsca na dysku");
         QVERIFY(!QFileInfo("/dev/full").isFile()); // still the device, not a file put there
 
         QFile f("/dev/full");
@@ -260,7 +295,7 @@ private slots:
             QSKIP(qPrintable("cannot mount a one-page file system: " + powod));
         const QString sciezka = punkt + "/stary.vor";
         utworz(sciezka, wzor(3626, 1));
-        sprawdzZapisNieudany(sciezka, "No space left");
+        sprawdzZapisNieudany(sciezka, "brak miejsca na dysku");
         QCOMPARE(QDir(punkt).entryList(QDir::Files), QStringList{"stary.vor"}); // no temp left
         odmontuj(punkt);
     }
@@ -276,8 +311,8 @@ private slots:
                              powod));
         utworz(punkt + "/stary.vor", wzor(3626, 2));
         tylkoDoOdczytu(punkt);
-        sprawdzZapisNieudany(punkt + "/stary.vor", "not writable");
-        sprawdzZapisNieudany(punkt + "/nowy.vor", "Read-only file system");
+        sprawdzZapisNieudany(punkt + "/stary.vor", "plik jest tylko do odczytu");
+        sprawdzZapisNieudany(punkt + "/nowy.vor", "dysk jest tylko do odczytu");
         QVERIFY(!QFileInfo::exists(punkt + "/nowy.vor"));
         // reading still works there
         Module1 m;
