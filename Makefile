@@ -1,11 +1,13 @@
 # Thin wrapper over CMake. `make run` and `make test` do all set-up on a fresh Debian machine.
 BUILD ?= build
+RELEASE ?= build-release
 JOBS ?= $(shell nproc)
 DEB_PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev \
-               qt6-translations-l10n fonts-liberation poppler-utils ccache lld ser2net
+               qt6-translations-l10n fonts-liberation poppler-utils ccache lld ser2net \
+               dpkg-dev desktop-file-utils
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build test run bench clean format
+.PHONY: deps configure build test run bench package clean format
 
 deps:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -33,8 +35,14 @@ run: build
 bench: build
 	cmake --build $(BUILD) --target bench
 
+# The Debian package, from an optimised build of only what it ships.
+package: deps
+	cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZR05_TESTS=OFF
+	cmake --build $(RELEASE) -j $(JOBS) --target package
+	@ls -l $(RELEASE)/zr05_*.deb
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(RELEASE)
