@@ -1,9 +1,11 @@
 # Thin wrapper over CMake. `make run` and `make test` do all set-up on a fresh Debian machine.
 BUILD ?= build
+RELEASE ?= build-release
 JOBS ?= $(shell nproc)
 DEB_PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev \
                qt6-translations-l10n fonts-liberation poppler-utils ccache lld \
-               clang libclang-rt-14-dev ser2net
+               clang libclang-rt-14-dev ser2net \
+               dpkg-dev desktop-file-utils
 # The sanitizer and fuzzing builds: clang, each in its own directory.
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
@@ -12,7 +14,7 @@ FUZZ_TARGETS = odbiornik plikKonfiguracji komunikat rekordArchiwum
 CLANG_CMAKE = -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZR05_SANITIZE=ON
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build test test-noisy test-asan fuzz run bench clean format
+.PHONY: deps configure build test test-noisy test-asan fuzz run bench package clean format
 
 deps:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -68,8 +70,14 @@ run: build
 bench: build
 	cmake --build $(BUILD) --target bench
 
+# The Debian package, from an optimised build of only what it ships.
+package: deps
+	cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZR05_TESTS=OFF
+	cmake --build $(RELEASE) -j $(JOBS) --target package
+	@ls -l $(RELEASE)/zr05_*.deb
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(RELEASE)

@@ -26,6 +26,7 @@ void TestAplikacja::tytulIPolskiePrzyciski()
     QVERIFY(przygotujAplikacje(*qApp));
     QCOMPARE(QCoreApplication::applicationName(),
              QStringLiteral("Program do centrali alarmowej ZR-5"));
+    QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
     QMessageBox box(QMessageBox::NoIcon, QString(), QString(),
                     QMessageBox::Ok | QMessageBox::Cancel);
     QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')),

@@ -1,5 +1,7 @@
 #include "OknoOProgramie.h"
 
+#include "Aplikacja.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +15,10 @@ OknoOProgramie::OknoOProgramie(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("O programie"));
     setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* ikona = new QLabel(this);
+    ikona->setPixmap(ikonaProgramu().pixmap(64, 64));
+    ikona->setAlignment(Qt::AlignCenter);
 
     auto* tytul = new QLabel(QStringLiteral("Program do centrali alarmowej ZR-5"), this);
     tytul->setObjectName(QStringLiteral("Label1"));
@@ -34,6 +40,7 @@ OknoOProgramie::OknoOProgramie(QWidget* parent) : QDialog(parent)
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(30, 24, 30, 18);
     uklad->setSpacing(12);
+    uklad->addWidget(ikona);
     uklad->addWidget(tytul);
     uklad->addWidget(producent);
     uklad->addWidget(ok, 0, Qt::AlignCenter);
