@@ -14,7 +14,7 @@ FUZZ_TARGETS = odbiornik plikKonfiguracji komunikat rekordArchiwum
 CLANG_CMAKE = -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZR05_SANITIZE=ON
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build test test-noisy test-asan fuzz run bench package clean format
+.PHONY: deps configure build test test-noisy test-asan fuzz run bench package test-share clean format
 
 deps:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -63,6 +63,10 @@ fuzz: deps
 	    -artifact_prefix=tests/fuzz/$$w/ -print_final_stats=1 \
 	    $(FUZZ_BUILD)/korpus/$$w tests/fuzz/$$w || exit 1; \
 	done
+
+# Lines of tests against lines of code, and the share in percent.
+test-share:
+	@./tools/test-share.sh
 
 run: build
 	./tools/run-with-sim.sh $(BUILD)
