@@ -60,6 +60,7 @@ private slots:
     void portComNaPseudoterminalu();
     void wybranaOpcjaUstawiaPortDlaStraznika();
     void portNieDajacySieOtworzyc();
+    void podpowiedzNazywaBiezaceUrzadzenie_data();
     void podpowiedzNazywaBiezaceUrzadzenie();
     void utrataUrzadzeniaPozwalaWybracPonownie();
 };
@@ -150,17 +151,26 @@ void TestOknoGlownePort::portNieDajacySieOtworzyc()
     QCOMPARE(p.czynnePrzyciski(), (QList<int>{1, 2}));
 }
 
+void TestOknoGlownePort::podpowiedzNazywaBiezaceUrzadzenie_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::newRow("pseudoterminal") << false;
+    QTest::newRow("serwer TCP") << true;
+}
+
 void TestOknoGlownePort::podpowiedzNazywaBiezaceUrzadzenie()
 {
+    QFETCH(bool, tcp);
     Program p;
     auto* com1 = p.widget<QRadioButton>(QStringLiteral("Option1_1"));
     Pty pty;
-    Zmienna z("ZR05_COM1", pty.sciezkaSlave());
-    QVERIFY(!com1->toolTip().contains(pty.sciezkaSlave()));
+    const QString adres = tcp ? QStringLiteral("tcp://[fd00::20]:4001") : pty.sciezkaSlave();
+    Zmienna z("ZR05_COM1", adres);
+    QVERIFY(!com1->toolTip().contains(adres));
     // The tooltip is looked up again when it is about to show.
     QEvent podpowiedz(QEvent::ToolTip);
     QApplication::sendEvent(com1, &podpowiedz);
-    QVERIFY2(com1->toolTip().contains(pty.sciezkaSlave()), qPrintable(com1->toolTip()));
+    QVERIFY2(com1->toolTip().contains(adres), qPrintable(com1->toolTip()));
 }
 
 void TestOknoGlownePort::utrataUrzadzeniaPozwalaWybracPonownie()
