@@ -108,15 +108,18 @@ private slots:
     void polecenia();
     void diffSlowamiEdytorow();
     void wydrukPdf();
+    void pobieranieIPrzesylanie_data();
     void pobieranieIPrzesylanie();
     void archiwumTekstICsv();
     void monitorZDziennikiem();
 
 private:
     QString sciezka(const QString& nazwa) const { return m_katalog.filePath(nazwa); }
+    // Starts a simulator of demo.vor; the port it prints for the program.
+    QString uruchomSymulator(QProcess& p, const QStringList& dodatkowe);
     QTemporaryDir m_katalog;
-    QProcess m_symulator;
-    QString m_port;
+    QProcess m_symulator, m_symulatorTcp;
+    QString m_port, m_portTcp;
     QString m_doKiedy; // before the simulator started: its archive up to then is fixed
 };
 
@@ -136,27 +139,38 @@ void TstZr05ctl::initTestCase()
     krotki.write(bajtyPliku(sciezka(QStringLiteral("demo.vor"))).left(3000));
     krotki.close();
 
-    m_symulator.start(program("tools/panel-sim/zr05-panel-sim"),
-                      {QStringLiteral("--image"), sciezka(QStringLiteral("demo.vor")),
-                       QStringLiteral("--fast"), QStringLiteral("--quiet"),
-                       QStringLiteral("--poll-period"), QStringLiteral("50")});
-    QVERIFY(m_symulator.waitForStarted());
+    m_port = uruchomSymulator(m_symulator, {});
+    m_portTcp =
+        uruchomSymulator(m_symulatorTcp, {QStringLiteral("--tcp"), QStringLiteral("127.0.0.1:0")});
+    QVERIFY(m_port.startsWith(QLatin1String("/dev/pts/")));
+    QVERIFY(m_portTcp.startsWith(QLatin1String("tcp://127.0.0.1:")));
+}
+
+QString TstZr05ctl::uruchomSymulator(QProcess& p, const QStringList& dodatkowe)
+{
+    p.start(program("tools/panel-sim/zr05-panel-sim"),
+            QStringList{QStringLiteral("--image"), sciezka(QStringLiteral("demo.vor")),
+                        QStringLiteral("--fast"), QStringLiteral("--quiet"),
+                        QStringLiteral("--poll-period"), QStringLiteral("50")} +
+                dodatkowe);
     QDeadlineTimer termin(10000);
-    while (m_port.isEmpty() && !termin.hasExpired()) {
-        m_symulator.waitForReadyRead(200);
-        while (m_symulator.canReadLine()) {
-            const QString linia = QString::fromUtf8(m_symulator.readLine()).trimmed();
+    while (p.state() != QProcess::NotRunning && !termin.hasExpired()) {
+        p.waitForReadyRead(200);
+        while (p.canReadLine()) {
+            const QString linia = QString::fromUtf8(p.readLine()).trimmed();
             if (linia.startsWith(QLatin1String("ZR05_COM1=")))
-                m_port = linia.mid(10);
+                return linia.mid(10);
         }
     }
-    QVERIFY(m_port.startsWith(QLatin1String("/dev/pts/")));
+    return QString();
 }
 
 void TstZr05ctl::cleanupTestCase()
 {
-    m_symulator.terminate();
-    m_symulator.waitForFinished(5000);
+    for (QProcess* p : {&m_symulator, &m_symulatorTcp}) {
+        p->terminate();
+        p->waitForFinished(5000);
+    }
 }
 
 void TstZr05ctl::polecenia_data()
@@ -328,8 +342,17 @@ void TstZr05ctl::wydrukPdf()
              4);
 }
 
+void TstZr05ctl::pobieranieIPrzesylanie_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::newRow("pseudo-terminal") << false;
+    QTest::newRow("TCP serial server") << true;
+}
+
 void TstZr05ctl::pobieranieIPrzesylanie()
 {
+    QFETCH(bool, tcp);
+    const QString port = tcp ? m_portTcp : m_port;
     const QString pobrany = sciezka(QStringLiteral("pobrany.vor"));
     QFile stary(pobrany);
     QVERIFY(stary.open(QIODevice::WriteOnly));
@@ -339,9 +362,9 @@ void TstZr05ctl::pobieranieIPrzesylanie()
     // Standard error on a terminal: the progress bar is drawn there.
     Pty terminal;
     QVERIFY(terminal.gotowy());
-    Przebieg p = uruchom({QStringLiteral("download"), QStringLiteral("--port"), m_port,
-                          QStringLiteral("-o"), pobrany},
-                         {}, terminal.slaveFd());
+    Przebieg p = uruchom(
+        {QStringLiteral("download"), QStringLiteral("--port"), port, QStringLiteral("-o"), pobrany},
+        {}, terminal.slaveFd());
     QVERIFY2(p.kod == 0, qPrintable(p.bledy));
     QCOMPARE(bajtyPliku(pobrany), bajtyPliku(sciezka(QStringLiteral("demo.vor"))));
     QVERIFY(terminal.czytaj(1 << 16, 500).contains("100%"));
@@ -352,13 +375,13 @@ void TstZr05ctl::pobieranieIPrzesylanie()
     zmieniona.NazwyLinii[231] = QStringLiteral("GARAŻ");
     const QString nowa = sciezka(QStringLiteral("zmieniona.vor"));
     QVERIFY(ZapiszKonfig(zmieniona, nowa));
-    p = uruchom({QStringLiteral("upload"), QStringLiteral("--port"), m_port, nowa});
+    p = uruchom({QStringLiteral("upload"), QStringLiteral("--port"), port, nowa});
     QCOMPARE(p.kod, 2);
 
-    p = uruchom({QStringLiteral("upload"), QStringLiteral("--port"), m_port,
-                 QStringLiteral("--yes"), nowa});
+    p = uruchom(
+        {QStringLiteral("upload"), QStringLiteral("--port"), port, QStringLiteral("--yes"), nowa});
     QVERIFY2(p.kod == 0, qPrintable(p.bledy));
-    p = uruchom({QStringLiteral("download"), QStringLiteral("--port"), m_port, QStringLiteral("-o"),
+    p = uruchom({QStringLiteral("download"), QStringLiteral("--port"), port, QStringLiteral("-o"),
                  pobrany});
     QVERIFY2(p.kod == 0, qPrintable(p.bledy));
     QCOMPARE(bajtyPliku(pobrany), bajtyPliku(nowa));

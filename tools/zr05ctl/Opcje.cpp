@@ -29,7 +29,8 @@ void Opcje::dodajLacze(bool instalator)
 {
     m_lacze = true;
     m_p.addOption({QStringLiteral("port"),
-                   QStringLiteral("Port szeregowy centralki (2400 bit/s 8N2), np. /dev/ttyUSB0."),
+                   QStringLiteral("Port centralki: urządzenie szeregowe (2400 bit/s 8N2), np. "
+                                  "/dev/ttyUSB0, albo serwer portu szeregowego tcp://HOST:PORT."),
                    QStringLiteral("urządzenie")});
     m_p.addOption({QStringLiteral("code"),
                    QStringLiteral("Kod użytkownika lub nadzorcy. Lepiej w zmiennej ZR05_CODE: "
