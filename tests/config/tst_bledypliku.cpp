@@ -16,13 +16,10 @@
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
-<<<<<<< HEAD
 #include <sys/wait.h>
-=======
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
->>>>>>> robust
 #include <unistd.h>
 #endif
 

@@ -72,7 +72,6 @@ private slots:
         QVERIFY(m->Obraz == przed);
     }
 
-<<<<<<< HEAD
     void drugiePolecenieWysuwaToSamoOkno()
     {
         otworz();
@@ -88,7 +87,8 @@ private slots:
         for (QWidget* w : QApplication::topLevelWidgets())
             ile += qobject_cast<EdytorAutoUzbrajania*>(w) != nullptr;
         QCOMPARE(ile, 1);
-=======
+    }
+
     void wartosciSpozaListPokazaneIZachowane()
     {
         m->Obraz.AutoUzbr = {31, 200, 11, 0, 0};
@@ -101,7 +101,6 @@ private slots:
         QCOMPARE(int(m->Obraz.AutoUzbr[0]), 31);
         QCOMPARE(int(m->Obraz.AutoUzbr[1]), 15);
         QCOMPARE(int(m->Obraz.AutoUzbr[2]), 11);
->>>>>>> lean
     }
 };
 

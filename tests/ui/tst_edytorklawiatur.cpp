@@ -98,7 +98,6 @@ private slots:
         QCOMPARE(int(m->Obraz.CzasBlokady), 99);
     }
 
-<<<<<<< HEAD
     void anulowanieNieZmienia()
     {
         m->Obraz.Urzadzenia[1] = 0x11;
@@ -128,7 +127,8 @@ private slots:
         for (QWidget* w : QApplication::topLevelWidgets())
             ile += qobject_cast<EdytorKlawiatur*>(w) != nullptr;
         QCOMPARE(ile, 1);
-=======
+    }
+
     void czasySpozaListPokazaneIZachowane()
     {
         m->Obraz.CzasKodu = 0;
@@ -140,7 +140,6 @@ private slots:
         zapisz(true);
         QCOMPARE(int(m->Obraz.CzasKodu), 10);
         QCOMPARE(int(m->Obraz.CzasBlokady), 150);
->>>>>>> lean
     }
 };
 

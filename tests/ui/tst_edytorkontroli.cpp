@@ -219,7 +219,6 @@ private slots:
         QCOMPARE(pozycje(k<QComboBox>("Combo1")), (QStringList{"2", "3"}));
     }
 
-<<<<<<< HEAD
     void drugiePolecenieWyciagaToSamoOkno()
     {
         trzyKontrole();
@@ -235,7 +234,8 @@ private slots:
         QCOMPARE(m->status(), QString());
         otworz();
         QCOMPARE(k<QComboBox>("Combo1")->currentIndex(), -1);
-=======
+    }
+
     void bajtyPozaListami()
     {
         zdefiniuj(7, {7, 9, 30, 77, 15, 0, 0, 0});
@@ -249,7 +249,6 @@ private slots:
         k<QComboBox>("Combo3")->setCurrentIndex(10);
         zapisz(true);
         QCOMPARE(m->Obraz.Kontrole[7][3], Bajt(10));
->>>>>>> lean
     }
 };
 

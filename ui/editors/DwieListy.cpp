@@ -56,14 +56,10 @@ void DwieListy::przenies(QListWidget* z, QListWidget* na)
     QListWidgetItem* wybrany = z->currentItem();
     if (!wybrany || !wybrany->isSelected())
         return;
-<<<<<<< HEAD
-    na->addItem(z->takeItem(z->row(wybrany))->text());
-    // The list would select the next item by itself; a second click must move nothing.
-    z->clearSelection();
-=======
     // The item itself moves: taking it from a list hands it to us, adding it hands it on.
     na->addItem(z->takeItem(z->row(wybrany)));
->>>>>>> robust
+    // The list would select the next item by itself; a second click must move nothing.
+    z->clearSelection();
 }
 
 void DwieListy::przeniesDoLewej()
