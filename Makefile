@@ -5,7 +5,7 @@ DEB_PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev
                qt6-translations-l10n fonts-liberation poppler-utils ccache lld ser2net
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build test run bench clean format
+.PHONY: deps configure build test test-share run bench clean format
 
 deps:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -26,6 +26,10 @@ build: configure
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Lines of tests against lines of code, and the share in percent.
+test-share:
+	@./tools/test-share.sh
 
 run: build
 	./tools/run-with-sim.sh $(BUILD)
