@@ -1,126 +1,41 @@
 // The keypad and system editor window: its controls, what it shows and what it saves.
 
-#include "Module1.h"
-#include "PrzechwytKomunikatow.h"
+#include "StanowiskoEdytora.h"
 #include "TekstyKontrolek.h"
 #include "editors/EdytorKlawiatur.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 using namespace zr05;
 
-class TestEdytorKlawiatur : public QObject
+class TestEdytorKlawiatur : public QObject, StanowiskoEdytora
 {
     Q_OBJECT
-    Module1* m = nullptr;
-    QPointer<EdytorKlawiatur> okno;
-
-    template <typename T> T* k(const QString& nazwa)
-    {
-        T* w = okno ? okno->findChild<T*>(nazwa) : nullptr;
-        if (!w)
-            qWarning() << "no control" << nazwa;
-        return w;
-    }
     QCheckBox* check(int tablica, int i)
     {
         return k<QCheckBox>(QStringLiteral("Check%1_%2").arg(tablica).arg(i));
     }
-    static QStringList liczby(int od, int doW)
-    {
-        QStringList t;
-        for (int n = od; n <= doW; ++n)
-            t << QString::number(n);
-        return t;
-    }
-    void otworz()
-    {
-        pokazEdytorKlawiatur(*m, nullptr);
-        okno = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* f = qobject_cast<EdytorKlawiatur*>(w); f && f->isVisible())
-                okno = f;
-        QVERIFY(okno);
-    }
-    void zapisz(bool odpowiedz)
-    {
-        PrzechwytKomunikatow p(odpowiedz);
-        k<QPushButton>(QStringLiteral("Command1"))->click();
-        QCOMPARE(p.teksty,
-                 QStringList{QStringLiteral("Czy zapisać zmiany w parametrach systemowych ?")});
-        QCOMPARE(p.pytania, QList<bool>{true});
-        QVERIFY(okno);
-    }
+
+public:
+    TestEdytorKlawiatur() : StanowiskoEdytora(pokazEdytorKlawiatur, "Form7", "Command1") {}
 
 private slots:
     void init()
     {
-        m = new Module1;
-        m->KonfigJest = 1;
+        utworz();
         m->Obraz.CzasKodu = 20;
         m->Obraz.CzasBlokady = 5;
     }
-    void cleanup()
-    {
-        if (okno)
-            okno->close();
-        QTRY_VERIFY(okno.isNull());
-        QCOMPARE(m->status(), QString());
-        delete m;
-    }
+    void cleanup() { sprzataj(); }
 
-    void wygladOkna()
+    void listyPoOtwarciu()
     {
         otworz();
-        QCOMPARE(okno->windowTitle(), QStringLiteral("Parametry klawiatur"));
-        QCOMPARE(m->status(), QStringLiteral("Programowanie parametrów systemowych."));
-        const QList<QPair<QString, QString>> ramki{{"Frame1", "Urządzenia pracujące w systemie:"},
-                                                   {"Frame2", "Włączone buzzery w klawiaturach:"},
-                                                   {"Frame3", "Wprowadzanie kodów:"},
-                                                   {"Frame4", "Aktywne funkcje wzywania:"}};
-        for (const auto& [nazwa, tytul] : ramki)
-            QCOMPARE(k<QGroupBox>(nazwa)->title(), tytul);
-        QCOMPARE(k<QLabel>("Label1")->text(), QStringLiteral("Klawiatury:"));
-        QCOMPARE(k<QLabel>("Label2")->text(), QStringLiteral("Podcentrale:"));
-        QCOMPARE(k<QLabel>("Label3")->text(), QStringLiteral("Czas wprowadzania kodu [sek]:"));
-        QCOMPARE(k<QLabel>("Label4")->text(), QStringLiteral("Czas blokady klawiatury [min]:"));
-        QCOMPARE(k<QListWidget>("List1")->toolTip(),
-                 QStringLiteral("Wykaz numerów klawiatur pracujących w systemie"));
-        QCOMPARE(k<QListWidget>("List2")->toolTip(),
-                 QStringLiteral("Wykaz numerów podcentral pracujących w systemie"));
-        for (int i = 0; i < 8; ++i)
-            QCOMPARE(check(1, i)->text(), QString::number(i + 1));
-        const QStringList funkcje{"A - POLICJA", "B - STRAŻ POŻ.", "C - POGOTOWIE", "D - OCHRONA"};
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(check(2, i)->text(), funkcje[i]);
-        QCOMPARE(k<QRadioButton>("Option1_0")->text(), QStringLiteral("Jawne"));
-        QCOMPARE(k<QRadioButton>("Option1_0")->toolTip(),
-                 QStringLiteral("Wyświetlanie cyfr kodu na wyświetlaczach klawiatur"));
-        QCOMPARE(k<QRadioButton>("Option1_1")->text(), QStringLiteral("Tajne"));
-        QCOMPARE(
-            k<QRadioButton>("Option1_1")->toolTip(),
-            QStringLiteral("Wyświetlanie gwiazdek zamiast cyfr kodu na wyświetlaczach klawiatur"));
-        QCOMPARE(k<QComboBox>("Combo1")->toolTip(),
-                 QStringLiteral("Maksymalny czas wprowadzania kodu"));
-        QCOMPARE(k<QComboBox>("Combo2")->toolTip(),
-                 QStringLiteral("Czas blokady klawiatury po wprowadzeniu błędnego kodu"));
         QCOMPARE(pozycje(k<QComboBox>("Combo1")), liczby(3, 60));
         QCOMPARE(pozycje(k<QComboBox>("Combo2")), liczby(1, 99));
         QVERIFY(!k<QComboBox>("Combo1")->isEditable());
         QVERIFY(!k<QComboBox>("Combo2")->isEditable());
-        QCOMPARE(k<QPushButton>("Command1")->text(), QStringLiteral("ZAPISZ ZMIANY"));
-        QCOMPARE(k<QPushButton>("Command1")->toolTip(),
-                 QStringLiteral("Zapisz wprowadzone zmiany do odpowiednich rejestrów pamięci "
-                                "RAM komputera."));
         // An empty image: open entry, nothing on.
         QVERIFY(k<QRadioButton>("Option1_0")->isChecked());
         QCOMPARE(k<QListWidget>("List1")->count(), 0);
@@ -183,21 +98,6 @@ private slots:
         QCOMPARE(int(m->Obraz.CzasBlokady), 99);
     }
 
-    void anulowanieNieZmienia()
-    {
-        m->Obraz.Urzadzenia[1] = 0x11;
-        m->Obraz.Buzzery = 0x42;
-        m->Obraz.KlawFun = 0x33;
-        m->Obraz.KodyTajne = 7;
-        const Konfiguracja przed = m->Obraz;
-        otworz();
-        check(1, 0)->setChecked(true);
-        k<QRadioButton>("Option1_0")->setChecked(true);
-        k<QComboBox>("Combo1")->setCurrentIndex(10);
-        zapisz(false);
-        QVERIFY(m->Obraz == przed);
-    }
-
     void czasySpozaListPokazaneIZachowane()
     {
         m->Obraz.CzasKodu = 0;
@@ -209,22 +109,6 @@ private slots:
         zapisz(true);
         QCOMPARE(int(m->Obraz.CzasKodu), 10);
         QCOMPARE(int(m->Obraz.CzasBlokady), 150);
-    }
-
-    void drugiePolecenieWysuwaToSamoOkno()
-    {
-        otworz();
-        check(1, 4)->setChecked(true);
-        QPointer<EdytorKlawiatur> pierwsze = okno;
-        m->wyczyscStatus();
-        otworz();
-        QCOMPARE(okno.data(), pierwsze.data());
-        QVERIFY(check(1, 4)->isChecked()); // unchanged, not reloaded
-        QCOMPARE(m->status(), QStringLiteral("Programowanie parametrów systemowych."));
-        int ile = 0;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            ile += qobject_cast<EdytorKlawiatur*>(w) != nullptr;
-        QCOMPARE(ile, 1);
     }
 };
 

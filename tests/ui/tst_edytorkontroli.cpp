@@ -1,17 +1,9 @@
 // The guard control editor window: listing, choosing, adding, deleting and saving controls.
-#include "Module1.h"
-#include "PrzechwytKomunikatow.h"
+#include "StanowiskoEdytora.h"
 #include "TekstyKontrolek.h"
 #include "editors/EdytorKontroli.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-#include <QTest>
 
 using namespace zr05;
 
@@ -20,83 +12,18 @@ namespace
 using Rekord = std::array<Bajt, 8>;
 }
 
-class TestEdytorKontroli : public QObject
+class TestEdytorKontroli : public QObject, StanowiskoEdytora
 {
     Q_OBJECT
-    Module1* m = nullptr;
-    QPointer<QWidget> okno;
-
-    template <typename T> T* k(const char* nazwa)
-    {
-        T* w = okno ? okno->findChild<T*>(QLatin1String(nazwa)) : nullptr;
-        if (!w)
-            qWarning() << "no control" << nazwa;
-        return w;
-    }
-
-    static QWidget* otwarte()
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("Form5") && w->isVisible())
-                return w;
-        return nullptr;
-    }
-
-    void otworz()
-    {
-        pokazEdytorKontroli(*m, nullptr);
-        okno = otwarte();
-        QVERIFY(okno);
-    }
-
-    void zamknij()
-    {
-        if (okno)
-            okno->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!okno);
-    }
-
     void zdefiniuj(int n, Rekord r) { m->Obraz.Kontrole[n] = r; }
 
-    void wybierz(const QString& numer)
-    {
-        auto* c = k<QComboBox>("Combo1");
-        const int i = c->findText(numer);
-        QVERIFY(i >= 0);
-        c->setCurrentIndex(i);
-        emit c->activated(i);
-    }
-
-    static QStringList dwucyfrowe(int od, int doLiczby)
-    {
-        QStringList t;
-        for (int i = od; i <= doLiczby; ++i)
-            t << QStringLiteral("%1").arg(i, 2, 10, QChar('0'));
-        return t;
-    }
-
-    void przypisz(const QString& straznik)
-    {
-        auto* l = k<QListWidget>("List2");
-        const auto z = l->findItems(straznik, Qt::MatchExactly);
-        QCOMPARE(z.size(), 1);
-        l->setCurrentItem(z.first());
-        k<QPushButton>("Command2")->click();
-    }
+    void wybierzKontrole(const QString& numer) { wybierzZPola("Combo1", numer); }
+    void przypisz(const QString& straznik) { wybierz("List2", straznik, "Command2"); }
 
     QStringList pokazane()
     {
         return {k<QComboBox>("Combo2")->currentText(), k<QComboBox>("Combo3")->currentText(),
                 k<QComboBox>("Combo4")->currentText(), k<QComboBox>("Combo5")->currentText()};
-    }
-
-    void zapisz(bool odpowiedz)
-    {
-        PrzechwytKomunikatow p(odpowiedz);
-        k<QPushButton>("Command4")->click();
-        QCOMPARE(p.teksty, QStringList{"Czy zapisać zmiany w parametrach kontroli strażników ?"});
-        QCOMPARE(p.pytania, QList<bool>{true});
     }
 
     void trzyKontrole()
@@ -106,52 +33,28 @@ class TestEdytorKontroli : public QObject
         zdefiniuj(3, {3, 4, 7, 5, 2, 0x81, 0x03, 0x42});
     }
 
+public:
+    TestEdytorKontroli() : StanowiskoEdytora(pokazEdytorKontroli, "Form5", "Command4") {}
+
 private slots:
     void init()
     {
-        m = new Module1;
-        m->KonfigJest = 1;
+        utworz();
         for (int n = 1; n <= 24; ++n)
             m->Obraz.Kontrole[n][2] = 24;
     }
-    void cleanup()
-    {
-        if (okno)
-            zamknij();
-        delete m;
-        m = nullptr;
-    }
+    void cleanup() { sprzataj(); }
 
-    void oknoIKontrolki()
+    void listyPoOtwarciu()
     {
         otworz();
-        QCOMPARE(okno->windowTitle(), QStringLiteral("Parametry kontroli strażników"));
-        QCOMPARE(m->status(), QStringLiteral("Programowanie parametrów kontroli strażników."));
-        QCOMPARE(k<QComboBox>("Combo1")->toolTip(), QStringLiteral("Wybór numeru kontroli"));
-        QCOMPARE(k<QPushButton>("Command1")->text(), QStringLiteral("Dodaj nową kontrolę"));
-        QCOMPARE(k<QPushButton>("Command5")->text(), QStringLiteral("Usuń tę kontrolę"));
-        QCOMPARE(k<QPushButton>("Command2")->text(), QStringLiteral("<="));
-        QCOMPARE(k<QPushButton>("Command3")->text(), QStringLiteral("=>"));
-        QCOMPARE(k<QPushButton>("Command4")->text(), QStringLiteral("ZAPISZ  ZMIANY"));
-        QCOMPARE(k<QPushButton>("Command4")->toolTip(),
-                 QStringLiteral("Zapisz wprowadzone zmiany do odpowiednich rejestrów pamięci RAM "
-                                "komputera."));
-        QCOMPARE(k<QGroupBox>("Frame1")->title(), QStringLiteral("Czas kontroli:"));
-        QCOMPARE(k<QGroupBox>("Frame2")->title(), QStringLiteral("Wykonujący kontrole:"));
-        QCOMPARE(pozycje(k<QComboBox>("Combo2")), dwucyfrowe(0, 24));
-        QCOMPARE(pozycje(k<QComboBox>("Combo3")), dwucyfrowe(0, 59));
-        QCOMPARE(pozycje(k<QComboBox>("Combo4")), dwucyfrowe(1, 10));
+        QCOMPARE(pozycje(k<QComboBox>("Combo2")), liczby(0, 24, 2));
+        QCOMPARE(pozycje(k<QComboBox>("Combo3")), liczby(0, 59, 2));
+        QCOMPARE(pozycje(k<QComboBox>("Combo4")), liczby(1, 10, 2));
         QCOMPARE(pozycje(k<QComboBox>("Combo5")),
                  (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
         for (const char* c : {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5"})
             QVERIFY(!k<QComboBox>(c)->isEditable());
-
-        QStringList etykiety;
-        for (QLabel* l : okno->findChildren<QLabel*>())
-            etykiety << l->text();
-        for (const char* t : {"Numer kontroli", "Godzina:", ":", "Minuta:", "Tolerancja:", "[min]",
-                              "Z klawiatury numer:", "Strażnicy:"})
-            QVERIFY2(etykiety.contains(QString::fromUtf8(t)), t);
     }
 
     void pustyObrazDodajePierwsza()
@@ -167,7 +70,7 @@ private slots:
         QVERIFY(!k<QGroupBox>("Frame2")->isHidden());
         // A free record: hour 24 shows as "00", keypad and tolerance 0 as their first items.
         QCOMPARE(pokazane(), (QStringList{"00", "00", "01", "1"}));
-        QCOMPARE(teksty(k<QListWidget>("List2")), dwucyfrowe(1, 10));
+        QCOMPARE(teksty(k<QListWidget>("List2")), liczby(1, 10, 2));
         // Nothing reaches the image before saving.
         QCOMPARE(m->Obraz.Kontrole[1][0], Bajt(0));
         zapisz(true);
@@ -200,11 +103,11 @@ private slots:
     {
         trzyKontrole();
         otworz();
-        wybierz("3");
+        wybierzKontrole("3");
         QCOMPARE(pokazane(), (QStringList{"07", "05", "02", "4"}));
         QCOMPARE(teksty(k<QListWidget>("List1")), (QStringList{"01", "08", "09", "10"}));
-        QCOMPARE(teksty(k<QListWidget>("List2")), dwucyfrowe(2, 7));
-        wybierz("2");
+        QCOMPARE(teksty(k<QListWidget>("List2")), liczby(2, 7, 2));
+        wybierzKontrole("2");
         QCOMPARE(pokazane(), (QStringList{"12", "30", "03", "2"}));
         QCOMPARE(teksty(k<QListWidget>("List1")), QStringList{"01"});
     }
@@ -213,7 +116,7 @@ private slots:
     {
         zdefiniuj(4, {4, 3, 9, 15, 4, 0, 0xF0, 0x42});
         otworz();
-        wybierz("4");
+        wybierzKontrole("4");
         for (const char* g : {"01", "08", "09", "10"})
             przypisz(QLatin1String(g));
         k<QComboBox>("Combo2")->setCurrentIndex(23);
@@ -231,11 +134,11 @@ private slots:
     {
         trzyKontrole();
         otworz();
-        wybierz("1");
+        wybierzKontrole("1");
         przypisz("05");
         k<QComboBox>("Combo3")->setCurrentIndex(44);
-        wybierz("2");
-        wybierz("1");
+        wybierzKontrole("2");
+        wybierzKontrole("1");
         QCOMPARE(pokazane(), (QStringList{"06", "00", "05", "1"}));
         QVERIFY(k<QListWidget>("List1")->count() == 0);
     }
@@ -244,7 +147,7 @@ private slots:
     {
         trzyKontrole();
         otworz();
-        wybierz("2");
+        wybierzKontrole("2");
         PrzechwytKomunikatow p;
         k<QPushButton>("Command5")->click();
         QVERIFY(p.teksty.isEmpty()); // no question
@@ -266,7 +169,7 @@ private slots:
     {
         trzyKontrole();
         otworz();
-        wybierz("3");
+        wybierzKontrole("3");
         k<QPushButton>("Command5")->click();
         QCOMPARE(k<QComboBox>("Combo1")->currentText(), QStringLiteral("2"));
         QCOMPARE(pokazane(), (QStringList{"12", "30", "03", "2"}));
@@ -305,12 +208,13 @@ private slots:
     {
         trzyKontrole();
         otworz();
-        wybierz("1");
+        wybierzKontrole("1");
         k<QComboBox>("Combo2")->setCurrentIndex(24);
         zapisz(true);
         QCOMPARE(m->Obraz.Kontrole[1][2], Bajt(24));
         QCOMPARE(pozycje(k<QComboBox>("Combo1")), (QStringList{"1", "2", "3"}));
-        zamknij();
+        okno->close();
+        QTRY_VERIFY(okno.isNull());
         otworz();
         QCOMPARE(pozycje(k<QComboBox>("Combo1")), (QStringList{"2", "3"}));
     }
@@ -319,7 +223,7 @@ private slots:
     {
         zdefiniuj(7, {7, 9, 30, 77, 15, 0, 0, 0});
         otworz();
-        wybierz("7");
+        wybierzKontrole("7");
         QCOMPARE(pokazane(), (QStringList{"", "", "", ""}));
         przypisz("03");
         zapisz(true);
@@ -328,23 +232,6 @@ private slots:
         k<QComboBox>("Combo3")->setCurrentIndex(10);
         zapisz(true);
         QCOMPARE(m->Obraz.Kontrole[7][3], Bajt(10));
-    }
-
-    void drugiePolecenieWyciagaToSamoOkno()
-    {
-        trzyKontrole();
-        otworz();
-        wybierz("2");
-        QPointer<QWidget> pierwsze = okno;
-        m->ustawStatus(QString());
-        otworz();
-        QCOMPARE(okno, pierwsze);
-        QCOMPARE(k<QComboBox>("Combo1")->currentText(), QStringLiteral("2"));
-        QCOMPARE(m->status(), QStringLiteral("Programowanie parametrów kontroli strażników."));
-        zamknij();
-        QCOMPARE(m->status(), QString());
-        otworz();
-        QCOMPARE(k<QComboBox>("Combo1")->currentIndex(), -1);
     }
 };
 

@@ -1,103 +1,29 @@
 // The output editor window: its controls, the output selector, the event lists and saving.
-#include "Module1.h"
-#include "PrzechwytKomunikatow.h"
+#include "StanowiskoEdytora.h"
 #include "TekstyKontrolek.h"
 #include "editors/EdytorWyjsc.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-#include <QTest>
 
 using namespace zr05;
 
-class TestEdytorWyjsc : public QObject
+class TestEdytorWyjsc : public QObject, StanowiskoEdytora
 {
     Q_OBJECT
-    Module1* m = nullptr;
-    QPointer<QWidget> okno;
+    void wybierzWyjscie(const QString& tekst) { wybierzZPola("Combo1", tekst); }
+    void przypisz(const QString& tekst) { wybierz("List2", tekst, "Command1"); }
 
-    template <typename T> T* k(const char* nazwa)
-    {
-        T* w = okno ? okno->findChild<T*>(QLatin1String(nazwa)) : nullptr;
-        if (!w)
-            qWarning() << "no control" << nazwa;
-        return w;
-    }
-
-    static QWidget* otwarte()
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("Form8") && w->isVisible())
-                return w;
-        return nullptr;
-    }
-
-    void otworz()
-    {
-        pokazEdytorWyjsc(*m, nullptr);
-        okno = otwarte();
-        QVERIFY(okno);
-    }
-
-    void zamknij()
-    {
-        if (okno)
-            okno->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!okno);
-    }
-
-    void wybierzWyjscie(const QString& tekst)
-    {
-        auto* c = k<QComboBox>("Combo1");
-        const int i = c->findText(tekst);
-        QVERIFY(i >= 0);
-        c->setCurrentIndex(i);
-        emit c->activated(i);
-    }
-
-    void przypisz(const QString& tekst)
-    {
-        auto* l = k<QListWidget>("List2");
-        const auto z = l->findItems(tekst, Qt::MatchExactly);
-        QCOMPARE(z.size(), 1);
-        l->setCurrentItem(z.first());
-        k<QPushButton>("Command1")->click();
-    }
-
-    void zapisz(bool odpowiedz)
-    {
-        PrzechwytKomunikatow p(odpowiedz);
-        k<QPushButton>("Command3")->click();
-        QCOMPARE(p.teksty, QStringList{"Czy zapisać zmiany w parametrach wyjść OC i Pk ?"});
-        QCOMPARE(p.pytania, QList<bool>{true});
-    }
+public:
+    TestEdytorWyjsc() : StanowiskoEdytora(pokazEdytorWyjsc, "Form8", "Command3") {}
 
 private slots:
-    void init()
-    {
-        m = new Module1;
-        m->KonfigJest = 1;
-    }
-    void cleanup()
-    {
-        if (okno)
-            zamknij();
-        delete m;
-        m = nullptr;
-    }
+    void init() { utworz(); }
+    void cleanup() { sprzataj(); }
 
-    void oknoIKontrolki()
+    void listyPoOtwarciu()
     {
         otworz();
-        QCOMPARE(okno->windowTitle(), QStringLiteral("Parametry wyjść OC i Pk"));
-        QCOMPARE(m->status(), QStringLiteral("Programowanie parametrów wyjść OC i Pk."));
-
         QStringList wyjscia;
         for (int n = 1; n <= 16; ++n)
             wyjscia << QStringLiteral("OC-%1").arg(n, 2, 10, QChar('0'));
@@ -112,41 +38,6 @@ private slots:
         QCOMPARE(pozycje(k<QComboBox>("Combo6")), cyfry);
         for (const char* c : {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Combo6"})
             QVERIFY(!k<QComboBox>(c)->isEditable());
-
-        QCOMPARE(k<QComboBox>("Combo1")->toolTip(),
-                 QStringLiteral("Wybór wyjścia OC lub Pk dla którego wyświetlane są parametry na "
-                                "tym ekranie"));
-        QCOMPARE(k<QComboBox>("Combo2")->toolTip(), QStringLiteral("Typ wyjścia OC"));
-        QCOMPARE(k<QComboBox>("Combo3")->toolTip(),
-                 QStringLiteral("Opóźnienie pojawienia się alarmu na wyjściu OC"));
-        QCOMPARE(k<QComboBox>("Combo4")->toolTip(),
-                 QStringLiteral("Wybór sposobu kasowania alarmu na wyjściu Pk"));
-        QCOMPARE(k<QComboBox>("Combo5")->toolTip(),
-                 QStringLiteral("Czas trwania alarmu na wyjściu Pk"));
-        QCOMPARE(k<QComboBox>("Combo6")->toolTip(),
-                 QStringLiteral("Opóźnienie pojawienia się alarmu na wyjściu Pk"));
-        QCOMPARE(k<QGroupBox>("Frame1")->title(), QStringLiteral("OC:"));
-        QCOMPARE(k<QGroupBox>("Frame2")->title(), QStringLiteral("Pk:"));
-        QCOMPARE(k<QGroupBox>("Frame3")->title(), QString());
-        QCOMPARE(k<QLabel>("Label4")->text(), QStringLiteral("Czas trwania [min]:"));
-        QCOMPARE(k<QPushButton>("Command1")->text(), QStringLiteral("<="));
-        QCOMPARE(k<QPushButton>("Command2")->text(), QStringLiteral("=>"));
-        QCOMPARE(k<QPushButton>("Command3")->text(), QStringLiteral("ZAPISZ ZMIANY"));
-        QCOMPARE(k<QPushButton>("Command3")->toolTip(),
-                 QStringLiteral("Zapisz wprowadzone zmiany do odpowiednich rejestrów pamięci RAM "
-                                "komputera."));
-
-        QStringList etykiety;
-        for (QLabel* l : okno->findChildren<QLabel*>())
-            etykiety << l->text();
-        for (const char* t : {"NC/NO:", "Opóźnienie [min]:", "Kasowanie:", "Czas trwania [min]:",
-                              "Przyporządkowane zdarzenia:"})
-            QVERIFY2(etykiety.contains(QString::fromUtf8(t)), t);
-        QCOMPARE(etykiety.count(QStringLiteral("Opóźnienie [min]:")), 2);
-        for (QLabel* l : okno->findChildren<QLabel*>())
-            if (l->text() == QStringLiteral("Przyporządkowane zdarzenia:"))
-                QCOMPARE(l->toolTip(),
-                         QStringLiteral("Zdarzenia wywołujące alarm na wybranym wyjściu"));
     }
 
     void startujeNaOC01ZOpisamiZdarzen()
@@ -169,32 +60,6 @@ private slots:
         QCOMPARE(prawa[1], QStringLiteral("11 - alarm w strefie nr. 1"));
         QVERIFY(prawa.contains(QStringLiteral("30")));
         QVERIFY(prawa.contains(QStringLiteral("44 -")));
-    }
-
-    void drugiePolecenieWyciagaToSamoOkno()
-    {
-        otworz();
-        wybierzWyjscie("OC-05");
-        QPointer<QWidget> pierwsze = okno;
-        m->ustawStatus(QString());
-        otworz();
-        QCOMPARE(okno, pierwsze);
-        QCOMPARE(k<QComboBox>("Combo1")->currentText(), QStringLiteral("OC-05"));
-        QCOMPARE(m->status(), QStringLiteral("Programowanie parametrów wyjść OC i Pk."));
-        zamknij();
-        QCOMPARE(m->status(), QString());
-
-        // A new opening starts again on OC-01.
-        otworz();
-        QCOMPARE(k<QComboBox>("Combo1")->currentText(), QStringLiteral("OC-01"));
-    }
-
-    void nieskonfigurowaneWyjsciePokazujeNC()
-    {
-        otworz();
-        QCOMPARE(k<QComboBox>("Combo2")->currentText(), QStringLiteral("NC"));
-        zapisz(true);
-        QCOMPARE(m->Obraz.WyjOC[1][2], Bajt(128));
     }
 
     void przypisanieZdarzenZapisuje()
@@ -234,17 +99,6 @@ private slots:
         zapisz(true);
         QCOMPARE(m->Obraz.WyjOC[2][14], Bajt(0));
         QCOMPARE(m->Obraz.WyjOC[4][2], Bajt(128));
-    }
-
-    void zdarzenie5NiewidoczneIKasowane()
-    {
-        m->Obraz.WyjOC[7][14] = 0x10 | 0x01; // events 5 and 1
-        otworz();
-        wybierzWyjscie("OC-07");
-        QCOMPARE(teksty(k<QListWidget>("List1")), QStringList{m->Tabele.TabZdarz[1]});
-        QCOMPARE(k<QListWidget>("List1")->count() + k<QListWidget>("List2")->count(), 48);
-        zapisz(true);
-        QCOMPARE(m->Obraz.WyjOC[7][14], Bajt(0x01));
     }
 
     void pkRecznePokazujeBezCzasu()

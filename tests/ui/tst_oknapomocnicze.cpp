@@ -16,7 +16,6 @@ class TestOknaPomocnicze : public QObject
     Q_OBJECT
 private slots:
     void klepsydraNaCzasTworzenia();
-    void zamkniecieCzysciStatus();
     void statusNieruszanyPrzedZamknieciem();
 };
 
@@ -34,18 +33,6 @@ void TestOknaPomocnicze::klepsydraNaCzasTworzenia()
         QVERIFY(QApplication::overrideCursor());
     }
     QVERIFY(!QApplication::overrideCursor());
-}
-
-void TestOknaPomocnicze::zamkniecieCzysciStatus()
-{
-    Module1 m;
-    QPointer<QWidget> okno = new QWidget;
-    czyscStatusPoZamknieciu(okno, m);
-    okno->show();
-    m.ustawStatus(QStringLiteral("Pobieranie konfiguracji z centralki."));
-    okno->close();
-    QTRY_VERIFY(okno.isNull()); // destroyed, not just hidden
-    QVERIFY(m.status().isEmpty());
 }
 
 void TestOknaPomocnicze::statusNieruszanyPrzedZamknieciem()

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -49,13 +50,9 @@ class TestOknoGlowne : public QObject
 {
     Q_OBJECT
 private slots:
-    void podpisyMenu_data();
-    void podpisyMenu();
     void stanPoczatkowyMenuIPrzyciskow_data();
     void stanPoczatkowyMenuIPrzyciskow();
     void tylkoPomocOtwieraSie();
-    void podpowiedziPrzyciskow_data();
-    void podpowiedziPrzyciskow();
     void ramkiNaStarcie();
     void oknoSledziDostepnosc();
     void przycisk7DwukrotniePrzywracaStan();
@@ -77,49 +74,6 @@ private slots:
     void oProgramieNiemodalneIJedno();
     void koniecKonczyProgram();
 };
-
-void TestOknoGlowne::podpisyMenu_data()
-{
-    QTest::addColumn<QString>("nazwa");
-    QTest::addColumn<QString>("podpis");
-    const char* const pozycje[][2] = {
-        {"mnuKonf", "&Konfiguracja"},
-        {"mnuKonfLog", "Za&loguj się"},
-        {"mnuKonfWyUZYT", "Wyloguj &Użytkownika"},
-        {"mnuKonfWyINST", "Wyloguj &Instalatora"},
-        {"mnuKonfPobierz", "Pobierz &z cenralki"},
-        {"mnuKonfPrzekaz", "Przekaż do &centralki"},
-        {"mnuKonfCzytaj", "&Czytaj z pliku"},
-        {"mnuKonfZapisz", "Z&apisz do pliku"},
-        {"mnuKonfDruk", "&Drukuj"},
-        {"mnuKonfKoniec", "K&oniec"},
-        {"mnuOn", "On&Line"},
-        {"mnuProg", "&Program"},
-        {"mnuProgLinie", "&Linie"},
-        {"mnuProgWyj", "&Wyjścia"},
-        {"mnuProgStrefy", "&Strefy"},
-        {"mnuProgKont", "&Kontrola Straż."},
-        {"mnuProgAuto", "&Autom. Uzbrajanie"},
-        {"mnuProgSys", "Klawia&tury"},
-        {"mnuHist", "&Historia"},
-        {"mnuHistAla", "&Alarmy"},
-        {"mnuHistZda", "&Zdarzenia"},
-        {"mnuPom", "P&omoc"},
-        {"mnuPomOPr", "&O programie"},
-    };
-    for (const auto& p : pozycje)
-        QTest::newRow(p[0]) << QString::fromUtf8(p[0]) << QString::fromUtf8(p[1]);
-}
-
-void TestOknoGlowne::podpisyMenu()
-{
-    QFETCH(QString, nazwa);
-    QFETCH(QString, podpis);
-    Program p;
-    QAction* a = p.akcja(nazwa);
-    QVERIFY2(a, qPrintable(nazwa));
-    QCOMPARE(a->text(), podpis);
-}
 
 void TestOknoGlowne::stanPoczatkowyMenuIPrzyciskow_data()
 {
@@ -168,82 +122,25 @@ void TestOknoGlowne::tylkoPomocOtwieraSie()
             continue;
         ++przyciski;
         QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+        QVERIFY2(!a->icon().pixmap(32, 32).isNull(), qPrintable(a->objectName()));
     }
     QCOMPARE(przyciski, 9);
-}
-
-void TestOknoGlowne::podpowiedziPrzyciskow_data()
-{
-    QTest::addColumn<int>("numer");
-    QTest::addColumn<QString>("podpowiedz");
-    const char* const teksty[] = {"Logowanie się (podanie kodu urzytk., nadz, instal.",
-                                  "Czytanie konfiguracji z pliku",
-                                  "Zapis konfiguracji do pliku",
-                                  "Pobranie konfiguracji z centralki",
-                                  "Wpisanie konfiguracji do centralki",
-                                  "Wydruk konfiguracji na drukarce",
-                                  "Włączenie/wyłączenie pracy OnLine",
-                                  "Pobranie i wyświetlenie archiwum alarmów",
-                                  "Pobranie i wyświetlenie archiwum zdarzeń"};
-    for (int n = 1; n <= 9; ++n)
-        QTest::newRow(qPrintable(QString::number(n))) << n << QString::fromUtf8(teksty[n - 1]);
-}
-
-void TestOknoGlowne::podpowiedziPrzyciskow()
-{
-    QFETCH(int, numer);
-    QFETCH(QString, podpowiedz);
-    Program p;
-    QAction* a = p.okno.akcja(przycisk(numer));
-    QCOMPARE(a->toolTip(), podpowiedz);
-    QVERIFY(!a->icon().isNull());
-    QVERIFY(!a->icon().pixmap(32, 32).isNull());
 }
 
 void TestOknoGlowne::ramkiNaStarcie()
 {
     Program p;
-    QCOMPARE(p.okno.windowTitle(),
-             QStringLiteral("Program do centrali alarmowej ZR-5  VOR-electronics.  "));
     for (const char* ramka : RamkiOnLine)
         QVERIFY2(!p.widoczna(ramka), ramka);
     QVERIFY(p.widoczna("Frame7"));
     QVERIFY(p.widoczna("Frame3"));
     QVERIFY(!p.widget<QWidget>(QStringLiteral("Picture1"))->isHidden());
-    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame1"))->title(),
-             QStringLiteral("STANY LINII:"));
-    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame2"))->title(),
-             QStringLiteral("Bieżący rejestr zdarzeń i alarmów:"));
-    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame4"))->title(),
-             QStringLiteral("Data i czas centralki:"));
-    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame5"))->title(),
-             QStringLiteral("STANY STREF:"));
-    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame6"))->title(),
-             QStringLiteral("Wybrane alarmy:"));
-    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame3"))->title(), QStringLiteral("Zalogowany:"));
-    QCOMPARE(p.widget<QGroupBox>(QStringLiteral("Frame7"))->title(),
-             QStringLiteral("Wybierz port komputera:"));
     QVERIFY(p.widget<QRadioButton>(QStringLiteral("Option1_0"))->isChecked());
     QCOMPARE(p.m.WybranyPort, 0);
-    // The on-line view's controls are all there, with their design texts.
+    // The on-line lamps carry their line numbers.
     for (int i = 0; i < 80; ++i)
         QCOMPARE(p.widget<QLineEdit>(QStringLiteral("Text4_%1").arg(i))->text(),
                  QString::number(i + 1));
-    for (int i = 0; i < 13; ++i)
-        QVERIFY(p.widget<QLineEdit>(QStringLiteral("Text2_%1").arg(i)));
-    for (int i = 0; i < 10; ++i)
-        QVERIFY(p.widget<QLineEdit>(QStringLiteral("Text3_%1").arg(i)));
-    QCOMPARE(p.widget<QLabel>(QStringLiteral("Label2_1"))->text(),
-             QStringLiteral("\"pod przymusem\""));
-    QCOMPARE(p.widget<QLineEdit>(QStringLiteral("Text6"))->text(), QStringLiteral("STAN SYSTEMU"));
-    QCOMPARE(p.widget<QPushButton>(QStringLiteral("Command10"))->text(),
-             QStringLiteral("Drukuj rejestr"));
-    QCOMPARE(p.widget<QPushButton>(QStringLiteral("Command1"))->text(),
-             QStringLiteral("Wyczyść rejestr"));
-    QCOMPARE(p.widget<QLineEdit>(QStringLiteral("Text1_2"))->toolTip(),
-             QStringLiteral("Czas centralki - godziny"));
-    QCOMPARE(p.widget<QLineEdit>(QStringLiteral("Text1_3"))->toolTip(),
-             QStringLiteral("Data centralki - dzień"));
     QVERIFY(p.widget<QLineEdit>(QStringLiteral("Text1_0"))->isReadOnly());
 }
 
@@ -298,15 +195,19 @@ void TestOknoGlowne::obrazekPrzycisku7ZaStanemTakzeZMenu()
 void TestOknoGlowne::archiwumBezLogowania_data()
 {
     QTest::addColumn<QString>("nazwa");
-    QTest::newRow("mnuHistAla") << QStringLiteral("mnuHistAla");
-    QTest::newRow("mnuHistZda") << QStringLiteral("mnuHistZda");
-    QTest::newRow("przycisk 8") << QStringLiteral("Przycisk8");
-    QTest::newRow("przycisk 9") << QStringLiteral("Przycisk9");
+    QTest::addColumn<QString>("tytul"); // tells the alarm archive from the event archive
+    const QString alarmy = QStringLiteral("Historia alarmów");
+    const QString zdarzenia = QStringLiteral("Archiwum zdarzeń i alarmów");
+    QTest::newRow("mnuHistAla") << QStringLiteral("mnuHistAla") << alarmy;
+    QTest::newRow("mnuHistZda") << QStringLiteral("mnuHistZda") << zdarzenia;
+    QTest::newRow("przycisk 8") << QStringLiteral("Przycisk8") << alarmy;
+    QTest::newRow("przycisk 9") << QStringLiteral("Przycisk9") << zdarzenia;
 }
 
 void TestOknoGlowne::archiwumBezLogowania()
 {
     QFETCH(QString, nazwa);
+    QFETCH(QString, tytul);
     Program p;
     // The check is the command's own, whatever enabled the item.
     for (Element e : {Element::mnuHist, przycisk(8), przycisk(9)})
@@ -325,6 +226,14 @@ void TestOknoGlowne::archiwumBezLogowania()
         p.akcja(nazwa)->trigger();
         QVERIFY(k.teksty.isEmpty());
     }
+    QPointer<QWidget> archiwum;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("Form9") && w->isVisible())
+            archiwum = w;
+    QVERIFY(archiwum);
+    QCOMPARE(archiwum->windowTitle(), tytul);
+    archiwum->close();
+    QTRY_VERIFY(archiwum.isNull());
 }
 
 void TestOknoGlowne::pobieranieBezInstalatora_data()
@@ -460,8 +369,6 @@ void TestOknoGlowne::zalogowanieTylkoDoWyswietlania()
     Program p;
     auto* uzytkownik = p.widget<QCheckBox>(QStringLiteral("Check1_0"));
     auto* instalator = p.widget<QCheckBox>(QStringLiteral("Check1_1"));
-    QCOMPARE(uzytkownik->text(), QStringLiteral("Użytk./Nadzorca"));
-    QCOMPARE(instalator->text(), QStringLiteral("Instalator"));
     QVERIFY(!uzytkownik->isChecked());
     uzytkownik->click(); // the user cannot tick it
     QVERIFY(!uzytkownik->isChecked());

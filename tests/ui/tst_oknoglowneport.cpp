@@ -55,7 +55,6 @@ class TestOknoGlownePort : public QObject
 {
     Q_OBJECT
 private slots:
-    void podpisyIPodpowiedzi();
     void bezCentralki();
     void portComNaPseudoterminalu_data();
     void portComNaPseudoterminalu();
@@ -65,25 +64,6 @@ private slots:
     void podpowiedzNazywaBiezaceUrzadzenie();
     void utrataUrzadzeniaPozwalaWybracPonownie();
 };
-
-void TestOknoGlownePort::podpisyIPodpowiedzi()
-{
-    Program p;
-    QCOMPARE(p.widget<QRadioButton>(QStringLiteral("Option1_0"))->text(),
-             QStringLiteral("Praca bez podłączonej centralki"));
-    QCOMPARE(p.widget<QRadioButton>(QStringLiteral("Option1_0"))->toolTip(),
-             QStringLiteral("Praca bez centralki umożliwia tylko zmianę konfiguracji zapisanej na "
-                            "dysku komputera."));
-    for (int i = 1; i <= 4; ++i) {
-        auto* o = p.widget<QRadioButton>(QStringLiteral("Option1_%1").arg(i));
-        QCOMPARE(o->text(), QStringLiteral("COM%1").arg(i));
-        QVERIFY(o->toolTip().startsWith(QStringLiteral(
-            "Wybór portu szeregowego komputera do którego podłączona jest centralka.")));
-    }
-    auto* ok = p.widget<QPushButton>(QStringLiteral("Command5"));
-    QCOMPARE(ok->text(), QStringLiteral("OK"));
-    QCOMPARE(ok->toolTip(), QStringLiteral("Zatwierdzenie wyboru portu komputera."));
-}
 
 void TestOknoGlownePort::bezCentralki()
 {

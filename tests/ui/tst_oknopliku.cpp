@@ -135,32 +135,6 @@ private slots:
         QVERIFY(!kontrolka<QPushButton>("Command2")->isVisible());
     }
 
-    void teksty()
-    {
-        otworz(TrybPliku::Czytaj);
-        QCOMPARE(kontrolka<QWidget>("Frame1")->property("title").toString(),
-                 QString("Wybór pliku:"));
-        QCOMPARE(kontrolka<QWidget>("Drive1")->toolTip(), QString("Wybór dysku"));
-        QCOMPARE(kontrolka<QWidget>("Dir1")->toolTip(), QString("Wybór katalogu ścieżki dostępu"));
-        QCOMPARE(kontrolka<QWidget>("File1")->toolTip(), QString("Wybór pliku do odczytu."));
-        QCOMPARE(kontrolka<QWidget>("Label1")->property("text").toString(),
-                 QString("Wybrano plik:"));
-        QCOMPARE(kontrolka<QWidget>("Text1")->toolTip(),
-                 QString("Wybrany plik. W przypadku zapisu można zmieniać jego nazwę "
-                         "pozostawiając jednak rozszerzenie .vor"));
-        QCOMPARE(kontrolka<QPushButton>("Command1")->text(), QString("&Zapisz"));
-        QCOMPARE(kontrolka<QPushButton>("Command1")->toolTip(),
-                 QString("Zapisanie konfiguracji w pliku o nazwie xxxxx.vor (wpisanej w oknie "
-                         "obok) na dysku i w katalogu jak w poniższych oknach."));
-        QCOMPARE(kontrolka<QPushButton>("Command2")->text(), QString("&Czytaj"));
-        QCOMPARE(kontrolka<QPushButton>("Command2")->toolTip(),
-                 QString("Czytaj wybrany w oknie obok plik."));
-        QCOMPARE(kontrolka<QPushButton>("Command3")->text(), QString("&OK"));
-        QCOMPARE(kontrolka<QPushButton>("Command4")->text(), QString("&Anuluj"));
-        QCOMPARE(kontrolka<QPushButton>("Command4")->toolTip(),
-                 QString("Anuluj odczyt/zapis konfiguracji do pliku."));
-    }
-
     void listyPlikowIKatalogow()
     {
         otworz(TrybPliku::Czytaj);
@@ -367,23 +341,6 @@ private slots:
         QVERIFY(kontrolka<QLineEdit>("Text1")->text().isEmpty());
         QVERIFY(kontrolka<QLineEdit>("Text1")->isReadOnly());
         QCOMPARE(m->status(), QString("Czytanie konfiguracji z pliku."));
-    }
-
-    void sciezkaBezPodwojnegoSeparatora_data()
-    {
-        QTest::addColumn<QString>("katalog");
-        QTest::addColumn<QString>("oczekiwana");
-        const QString s = QDir::separator();
-        QTest::newRow("root") << QDir::rootPath()
-                              << QDir::toNativeSeparators(QDir::rootPath()) + "k.vor";
-        QTest::newRow("directory") << "/dane/konf" << s + "dane" + s + "konf" + s + "k.vor";
-        QTest::newRow("directory with separator") << "/dane/" << s + "dane" + s + "k.vor";
-    }
-    void sciezkaBezPodwojnegoSeparatora()
-    {
-        QFETCH(QString, katalog);
-        QFETCH(QString, oczekiwana);
-        QCOMPARE(sciezkaPliku(katalog, "k.vor"), oczekiwana);
     }
 
     void zapisWKorzeniu()

@@ -1,6 +1,7 @@
 // The main window's layout at its default size: nothing the user must read is cut off or
-// covered. Set ZR05_ZRZUT to a directory to get pictures of both states for a look. And every
-// window keeps the control names that tests and screen readers find its controls by.
+// covered. Set ZR05_ZRZUT to a directory to get pictures of both states for a look. Every
+// window keeps the control names that tests and screen readers find its controls by, shows its
+// fixed texts exactly, and an editor asked for twice comes up once, as it was left.
 
 #include "Module1.h"
 #include "access/OknoKodu.h"
@@ -18,10 +19,17 @@
 #include "main/OknoOProgramie.h"
 #include "print/OknoWydrukuKonfiguracji.h"
 
+#include "PrzechwytKomunikatow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <memory>
@@ -64,7 +72,294 @@ QStringList rozwin(const QString& nazwy)
     }
     return wynik;
 }
+
+// Every fixed text of the windows. Control "" is the window itself, "*" any of its labels;
+// what: 't' text, 'p' tool tip, 'r' frame title, 'o' window title.
+struct Napis {
+    const char* okno;
+    const char* kontrolka;
+    char co;
+    const char* tekst;
+};
+const Napis Napisy[] = {
+    {"Form1", "", 'o', "Program do centrali alarmowej ZR-5  VOR-electronics.  "},
+    {"Form1", "mnuKonf", 't', "&Konfiguracja"},
+    {"Form1", "mnuKonfLog", 't', "Za&loguj się"},
+    {"Form1", "mnuKonfWyUZYT", 't', "Wyloguj &Użytkownika"},
+    {"Form1", "mnuKonfWyINST", 't', "Wyloguj &Instalatora"},
+    {"Form1", "mnuKonfPobierz", 't', "Pobierz &z cenralki"},
+    {"Form1", "mnuKonfPrzekaz", 't', "Przekaż do &centralki"},
+    {"Form1", "mnuKonfCzytaj", 't', "&Czytaj z pliku"},
+    {"Form1", "mnuKonfZapisz", 't', "Z&apisz do pliku"},
+    {"Form1", "mnuKonfDruk", 't', "&Drukuj"},
+    {"Form1", "mnuKonfKoniec", 't', "K&oniec"},
+    {"Form1", "mnuOn", 't', "On&Line"},
+    {"Form1", "mnuProg", 't', "&Program"},
+    {"Form1", "mnuProgLinie", 't', "&Linie"},
+    {"Form1", "mnuProgWyj", 't', "&Wyjścia"},
+    {"Form1", "mnuProgStrefy", 't', "&Strefy"},
+    {"Form1", "mnuProgKont", 't', "&Kontrola Straż."},
+    {"Form1", "mnuProgAuto", 't', "&Autom. Uzbrajanie"},
+    {"Form1", "mnuProgSys", 't', "Klawia&tury"},
+    {"Form1", "mnuHist", 't', "&Historia"},
+    {"Form1", "mnuHistAla", 't', "&Alarmy"},
+    {"Form1", "mnuHistZda", 't', "&Zdarzenia"},
+    {"Form1", "mnuPom", 't', "P&omoc"},
+    {"Form1", "mnuPomOPr", 't', "&O programie"},
+    {"Form1", "Przycisk1", 'p', "Logowanie się (podanie kodu urzytk., nadz, instal."},
+    {"Form1", "Przycisk2", 'p', "Czytanie konfiguracji z pliku"},
+    {"Form1", "Przycisk3", 'p', "Zapis konfiguracji do pliku"},
+    {"Form1", "Przycisk4", 'p', "Pobranie konfiguracji z centralki"},
+    {"Form1", "Przycisk5", 'p', "Wpisanie konfiguracji do centralki"},
+    {"Form1", "Przycisk6", 'p', "Wydruk konfiguracji na drukarce"},
+    {"Form1", "Przycisk7", 'p', "Włączenie/wyłączenie pracy OnLine"},
+    {"Form1", "Przycisk8", 'p', "Pobranie i wyświetlenie archiwum alarmów"},
+    {"Form1", "Przycisk9", 'p', "Pobranie i wyświetlenie archiwum zdarzeń"},
+    {"Form1", "Frame1", 'r', "STANY LINII:"},
+    {"Form1", "Frame2", 'r', "Bieżący rejestr zdarzeń i alarmów:"},
+    {"Form1", "Frame3", 'r', "Zalogowany:"},
+    {"Form1", "Frame4", 'r', "Data i czas centralki:"},
+    {"Form1", "Frame5", 'r', "STANY STREF:"},
+    {"Form1", "Frame6", 'r', "Wybrane alarmy:"},
+    {"Form1", "Frame7", 'r', "Wybierz port komputera:"},
+    {"Form1", "Check1_0", 't', "Użytk./Nadzorca"},
+    {"Form1", "Check1_1", 't', "Instalator"},
+    {"Form1", "Label2_1", 't', "\"pod przymusem\""},
+    {"Form1", "Text6", 't', "STAN SYSTEMU"},
+    {"Form1", "Command10", 't', "Drukuj rejestr"},
+    {"Form1", "Command1", 't', "Wyczyść rejestr"},
+    {"Form1", "Text1_2", 'p', "Czas centralki - godziny"},
+    {"Form1", "Text1_3", 'p', "Data centralki - dzień"},
+    {"Form1", "Option1_0", 't', "Praca bez podłączonej centralki"},
+    {"Form1", "Option1_0", 'p',
+     "Praca bez centralki umożliwia tylko zmianę konfiguracji zapisanej na dysku komputera."},
+    {"Form1", "Option1_1", 't', "COM1"},
+    {"Form1", "Option1_1", 'p',
+     "Wybór portu szeregowego komputera do którego podłączona jest centralka."},
+    {"Form1", "Option1_4", 't', "COM4"},
+    {"Form1", "Command5", 't', "OK"},
+    {"Form1", "Command5", 'p', "Zatwierdzenie wyboru portu komputera."},
+    {"Form4", "", 'o', "Parametry linii dozorowych"},
+    {"Form4", "Combo1", 'p',
+     "Numer i nazwa wybranej z listy linii któej parametry przedstawione są na tym ekranie"},
+    {"Form4", "Combo2", 'p', "Nazwa wybranej linii. Aby ją zmienić należy wybrać dowolną z listy."},
+    {"Form4", "Combo3_0", 'p', "Wartość wyświetlana po wybranej nazwie."},
+    {"Form4", "Combo3_1", 'p', "Wartość wyświetlana po wybranej nazwie."},
+    {"Form4", "Combo4", 'p', "Numer strefy dla wybranej linii."},
+    {"Form4", "Combo5", 'p', "Rodzaj wybranej linii."},
+    {"Form4", "Combo6", 'p', "Czułość wybranej linii."},
+    {"Form4", "Combo7", 'p', "Ilość alarmów na dobę sygnalizowanych przez wybraną linię."},
+    {"Form4", "Combo8", 'p', "Typ wybranej linii"},
+    {"Form4", "Command1", 't', "<="},
+    {"Form4", "Command4", 't', "=>"},
+    {"Form4", "Command2", 't', "Dodaj do listy"},
+    {"Form4", "Command2", 'p',
+     "Dodanie do listy nazw nazwy z okna wyżej. Nazwa ta zostanie umieszczona na jednej z 32 "
+     "ostatnich pozycji listy."},
+    {"Form4", "Command3", 't', "Usuń z listy"},
+    {"Form4", "Command3", 'p',
+     "Usunięcie z listy wybranej powyżej nazwy. Uwaga: Można usunąć tylko jedną z ostatnich 32 "
+     "nazw."},
+    {"Form4", "Command5", 't', "ZAPISZ  ZMIANY"},
+    {"Form4", "Command5", 'p',
+     "Zapisz wprowadzone zmiany do odpowiednich rejestrów pamięci RAM komputera."},
+    {"Form4", "Frame2", 'r', "Czasy opóźnienia:"},
+    {"Form4", "Frame3", 'r', "Warunek"},
+    {"Form4", "*", 't', "Numer i nazwa wybranej linii:"},
+    {"Form4", "*", 't', "Nazwa:"},
+    {"Form4", "*", 't', "Wartość:"},
+    {"Form4", "*", 't', "Nr. strefy:"},
+    {"Form4", "*", 't', "Linia:"},
+    {"Form4", "*", 't', "Czułość:"},
+    {"Form4", "*", 't', "Ilość alarmów:"},
+    {"Form4", "*", 't', "wejścia:"},
+    {"Form4", "*", 't', "wyjścia:"},
+    {"Form4", "*", 't', "następujące linie szyfrowane:"},
+    {"Form5", "", 'o', "Parametry kontroli strażników"},
+    {"Form5", "Combo1", 'p', "Wybór numeru kontroli"},
+    {"Form5", "Command1", 't', "Dodaj nową kontrolę"},
+    {"Form5", "Command5", 't', "Usuń tę kontrolę"},
+    {"Form5", "Command2", 't', "<="},
+    {"Form5", "Command3", 't', "=>"},
+    {"Form5", "Command4", 't', "ZAPISZ  ZMIANY"},
+    {"Form5", "Command4", 'p',
+     "Zapisz wprowadzone zmiany do odpowiednich rejestrów pamięci RAM komputera."},
+    {"Form5", "Frame1", 'r', "Czas kontroli:"},
+    {"Form5", "Frame2", 'r', "Wykonujący kontrole:"},
+    {"Form5", "*", 't', "Numer kontroli"},
+    {"Form5", "*", 't', "Godzina:"},
+    {"Form5", "*", 't', ":"},
+    {"Form5", "*", 't', "Minuta:"},
+    {"Form5", "*", 't', "Tolerancja:"},
+    {"Form5", "*", 't', "[min]"},
+    {"Form5", "*", 't', "Z klawiatury numer:"},
+    {"Form5", "*", 't', "Strażnicy:"},
+    {"Form6", "", 'o', "Parametry automatycznego uzbrajania stref"},
+    {"Form6", "Combo1", 'p', "Godzina automatycznego uzbrojenia stref"},
+    {"Form6", "Combo2", 'p', "Minuta automatycznego uzbrojenia stref"},
+    {"Form6", "Combo3", 'p', "Czas cichego alarmu po automatycznym uzbrojeniu"},
+    {"Form6", "Label1", 't', "Godzina:"},
+    {"Form6", "Label2", 't', "Minuta:"},
+    {"Form6", "Label3", 't', "Czas cichego alarmu:"},
+    {"Form6", "Label4_0", 't', "Strefy uzbrajane automatycznie:"},
+    {"Form6", "Label4_1", 't', "Pozostałe strefy:"},
+    {"Form6", "Command1", 't', "<="},
+    {"Form6", "Command2", 't', "=>"},
+    {"Form6", "Command3", 't', "ZAPISZ ZMIANY"},
+    {"Form6", "Command3", 'p',
+     "Zapisz wprowadzone zmiany do odpowiednich rejestrów pamięci RAM komputera."},
+    {"Form7", "", 'o', "Parametry klawiatur"},
+    {"Form7", "Frame1", 'r', "Urządzenia pracujące w systemie:"},
+    {"Form7", "Frame2", 'r', "Włączone buzzery w klawiaturach:"},
+    {"Form7", "Frame3", 'r', "Wprowadzanie kodów:"},
+    {"Form7", "Frame4", 'r', "Aktywne funkcje wzywania:"},
+    {"Form7", "Label1", 't', "Klawiatury:"},
+    {"Form7", "Label2", 't', "Podcentrale:"},
+    {"Form7", "Label3", 't', "Czas wprowadzania kodu [sek]:"},
+    {"Form7", "Label4", 't', "Czas blokady klawiatury [min]:"},
+    {"Form7", "List1", 'p', "Wykaz numerów klawiatur pracujących w systemie"},
+    {"Form7", "List2", 'p', "Wykaz numerów podcentral pracujących w systemie"},
+    {"Form7", "Check1_0", 't', "1"},
+    {"Form7", "Check1_7", 't', "8"},
+    {"Form7", "Check2_0", 't', "A - POLICJA"},
+    {"Form7", "Check2_1", 't', "B - STRAŻ POŻ."},
+    {"Form7", "Check2_2", 't', "C - POGOTOWIE"},
+    {"Form7", "Check2_3", 't', "D - OCHRONA"},
+    {"Form7", "Option1_0", 't', "Jawne"},
+    {"Form7", "Option1_0", 'p', "Wyświetlanie cyfr kodu na wyświetlaczach klawiatur"},
+    {"Form7", "Option1_1", 't', "Tajne"},
+    {"Form7", "Option1_1", 'p',
+     "Wyświetlanie gwiazdek zamiast cyfr kodu na wyświetlaczach klawiatur"},
+    {"Form7", "Combo1", 'p', "Maksymalny czas wprowadzania kodu"},
+    {"Form7", "Combo2", 'p', "Czas blokady klawiatury po wprowadzeniu błędnego kodu"},
+    {"Form7", "Command1", 't', "ZAPISZ ZMIANY"},
+    {"Form7", "Command1", 'p',
+     "Zapisz wprowadzone zmiany do odpowiednich rejestrów pamięci RAM komputera."},
+    {"Form8", "", 'o', "Parametry wyjść OC i Pk"},
+    {"Form8", "Combo1", 'p',
+     "Wybór wyjścia OC lub Pk dla którego wyświetlane są parametry na tym ekranie"},
+    {"Form8", "Combo2", 'p', "Typ wyjścia OC"},
+    {"Form8", "Combo3", 'p', "Opóźnienie pojawienia się alarmu na wyjściu OC"},
+    {"Form8", "Combo4", 'p', "Wybór sposobu kasowania alarmu na wyjściu Pk"},
+    {"Form8", "Combo5", 'p', "Czas trwania alarmu na wyjściu Pk"},
+    {"Form8", "Combo6", 'p', "Opóźnienie pojawienia się alarmu na wyjściu Pk"},
+    {"Form8", "Frame1", 'r', "OC:"},
+    {"Form8", "Frame2", 'r', "Pk:"},
+    {"Form8", "Frame3", 'r', ""},
+    {"Form8", "Label4", 't', "Czas trwania [min]:"},
+    {"Form8", "Command1", 't', "<="},
+    {"Form8", "Command2", 't', "=>"},
+    {"Form8", "Command3", 't', "ZAPISZ ZMIANY"},
+    {"Form8", "Command3", 'p',
+     "Zapisz wprowadzone zmiany do odpowiednich rejestrów pamięci RAM komputera."},
+    {"Form8", "*", 't', "NC/NO:"},
+    {"Form8", "*", 't', "Opóźnienie [min]:"},
+    {"Form8", "*", 't', "Kasowanie:"},
+    {"Form8", "*", 't', "Przyporządkowane zdarzenia:"},
+    {"Form8", "*", 'p', "Zdarzenia wywołujące alarm na wybranym wyjściu"},
+    {"Form10", "", 'o', "Parametry stref"},
+    {"Form10", "Combo1", 'p', "Numer wybranej strefy"},
+    {"Form10", "List1", 'p',
+     "Aby dodać strefę należy ją dwukliknąć na prawej liście lub zaznaczyć  i nacisnąć przycisk "
+     "\"<=\". Aby usunąć - dwukliknąć na lewej liście"},
+    {"Form10", "List2", 'p',
+     "Aby dodać strefę należy ją dwukliknąć na prawej liście lub zaznaczyć  i nacisnąć przycisk "
+     "\"<=\". Aby usunąć - dwukliknąć na lewej liście"},
+    {"Form10", "Command1", 't', "<="},
+    {"Form10", "Command1", 'p', "Aby dodać strefę należy ją zaznaczyć  i nacisnąć przycisk \"<=\""},
+    {"Form10", "Command4", 't', "=>"},
+    {"Form10", "Command4", 'p',
+     "Aby usunąć strefę należy ją zaznaczyć  i nacisnąć przycisk \"=>\""},
+    {"Form10", "Command5", 't', "ZAPISZ ZMIANY"},
+    {"Form10", "Command5", 'p',
+     "Zapisz wprowadzone zmiany do odpowiednich rejestrów pamięci RAM komputera."},
+    {"Form10", "*", 't', "Numer wybranej strefy:"},
+    {"Form10", "*", 't', "strefy współzależne od wybranej strefy:"},
+    {"Form10", "*", 't', "strefy niezależne:"},
+    {"Form12", "Frame1", 'r', "Wybór pliku:"},
+    {"Form12", "Drive1", 'p', "Wybór dysku"},
+    {"Form12", "Dir1", 'p', "Wybór katalogu ścieżki dostępu"},
+    {"Form12", "Label1", 't', "Wybrano plik:"},
+    {"Form12", "Text1", 'p',
+     "Wybrany plik. W przypadku zapisu można zmieniać jego nazwę pozostawiając jednak "
+     "rozszerzenie .vor"},
+    {"Form12", "Command1", 't', "&Zapisz"},
+    {"Form12", "Command1", 'p',
+     "Zapisanie konfiguracji w pliku o nazwie xxxxx.vor (wpisanej w oknie obok) na dysku i w "
+     "katalogu jak w poniższych oknach."},
+    {"Form12", "Command2", 't', "&Czytaj"},
+    {"Form12", "Command2", 'p', "Czytaj wybrany w oknie obok plik."},
+    {"Form12", "Command3", 't', "&OK"},
+    {"Form12", "Command4", 't', "&Anuluj"},
+    {"Form12", "Command4", 'p', "Anuluj odczyt/zapis konfiguracji do pliku."},
+    {"Form13", "", 'o', "O programie"},
+};
+
+QString napis(const QObject* o, char co)
+{
+    switch (co) {
+    case 'p':
+        return o->property("toolTip").toString();
+    case 'r':
+        return o->property("title").toString();
+    case 'o':
+        return o->property("windowTitle").toString();
+    default:
+        return o->property("text").toString();
+    }
+}
+
+// Every editor: how the menu opens it, its status text, a button that makes it editable, a box
+// the test changes, its save button and question.
+const struct Edytor {
+    const char* nazwa;
+    void (*pokaz)(Module1&, QWidget*);
+    const char *status, *najpierw, *pole, *zapis, *pytanie;
+} Edytory[] = {
+    {"Form4", pokazEdytorLinii, "Programowanie parametrów linii dozorowych.", "", "Combo7",
+     "Command5", "Czy zapisać zmiany w parametrach linii ?"},
+    {"Form5", pokazEdytorKontroli, "Programowanie parametrów kontroli strażników.", "Command1",
+     "Combo2", "Command4", "Czy zapisać zmiany w parametrach kontroli strażników ?"},
+    {"Form6", pokazEdytorAutoUzbrajania,
+     "Programowanie parametrów automatycznego uzbrajania stref.", "", "Combo1", "Command3",
+     "Czy zapisać zmiany w parametrach automatycznego uzbrajania ?"},
+    {"Form7", pokazEdytorKlawiatur, "Programowanie parametrów systemowych.", "", "Combo1",
+     "Command1", "Czy zapisać zmiany w parametrach systemowych ?"},
+    {"Form8", pokazEdytorWyjsc, "Programowanie parametrów wyjść OC i Pk.", "", "Combo3", "Command3",
+     "Czy zapisać zmiany w parametrach wyjść OC i Pk ?"},
+    {"Form10", pokazEdytorStref, "Programowanie parametrów stref.", "", "Combo1", "Command5",
+     "Czy zapisać zmiany w parametrach stref ?"},
+};
 } // namespace
+
+// Every window of the program at once, found by its name.
+struct WszystkieOkna {
+    Module1 m;
+    Lacze lacze{m};
+    OknoGlowne glowne{m, lacze};
+    std::unique_ptr<QWidget> inne[12] = {
+        std::make_unique<OknoPostepu>(glowne.przesylanie()),
+        std::make_unique<OknoKodu>(glowne.logowanie(), glowne.przesylanie()),
+        std::make_unique<EdytorLinii>(m),
+        std::make_unique<EdytorKontroli>(m),
+        std::make_unique<EdytorAutoUzbrajania>(m),
+        std::make_unique<EdytorKlawiatur>(m),
+        std::make_unique<EdytorWyjsc>(m),
+        std::make_unique<OknoArchiwum>(m, glowne.pobieranieArchiwum(), nullptr,
+                                       QDateTime::currentDateTime()),
+        std::make_unique<EdytorStref>(m),
+        std::make_unique<OknoWydrukuKonfiguracji>(m),
+        std::make_unique<OknoPliku>(m),
+        std::make_unique<OknoOProgramie>(),
+    };
+    QWidget* okno(const QString& nazwa)
+    {
+        for (const auto& w : inne)
+            if (w->objectName() == nazwa)
+                return w.get();
+        return glowne.objectName() == nazwa ? &glowne : nullptr;
+    }
+};
 
 class TestWyglad : public QObject
 {
@@ -74,6 +369,9 @@ private slots:
     void widokOnLine();
     void nazwyKontrolek_data();
     void nazwyKontrolek();
+    void napisy();
+    void edytorOtwieraSieRaz_data();
+    void edytorOtwieraSieRaz();
 };
 
 void TestWyglad::start()
@@ -171,31 +469,107 @@ void TestWyglad::nazwyKontrolek_data()
 void TestWyglad::nazwyKontrolek()
 {
     QFETCH(QString, nazwy);
-    Module1 m;
-    Lacze lacze(m);
-    OknoGlowne glowne(m, lacze);
-    std::unique_ptr<QWidget> inne[] = {
-        std::make_unique<OknoPostepu>(glowne.przesylanie()),
-        std::make_unique<OknoKodu>(glowne.logowanie(), glowne.przesylanie()),
-        std::make_unique<EdytorLinii>(m),
-        std::make_unique<EdytorKontroli>(m),
-        std::make_unique<EdytorAutoUzbrajania>(m),
-        std::make_unique<EdytorKlawiatur>(m),
-        std::make_unique<EdytorWyjsc>(m),
-        std::make_unique<OknoArchiwum>(m, glowne.pobieranieArchiwum(), nullptr,
-                                       QDateTime::currentDateTime()),
-        std::make_unique<EdytorStref>(m),
-        std::make_unique<OknoWydrukuKonfiguracji>(m),
-        std::make_unique<OknoPliku>(m),
-        std::make_unique<OknoOProgramie>(),
-    };
-    QWidget* okno = &glowne;
-    for (const auto& w : inne)
-        if (w->objectName() == QLatin1String(QTest::currentDataTag()))
-            okno = w.get();
-    QCOMPARE(okno->objectName(), QLatin1String(QTest::currentDataTag()));
+    WszystkieOkna o;
+    QWidget* okno = o.okno(QLatin1String(QTest::currentDataTag()));
+    QVERIFY(okno);
     for (const QString& nazwa : rozwin(nazwy))
         QVERIFY2(okno->findChild<QObject*>(nazwa), qPrintable(nazwa));
+}
+
+void TestWyglad::napisy()
+{
+    WszystkieOkna o;
+    for (const Napis& n : Napisy) {
+        const QString gdzie = QStringLiteral("%1 %2 %3").arg(n.okno, n.kontrolka).arg(n.co);
+        QWidget* okno = o.okno(QLatin1String(n.okno));
+        QVERIFY2(okno, qPrintable(gdzie));
+        const QString tekst = QString::fromUtf8(n.tekst);
+        if (QLatin1String(n.kontrolka) == QLatin1String("*")) {
+            QStringList etykiety;
+            for (const QLabel* l : okno->findChildren<QLabel*>())
+                etykiety << napis(l, n.co);
+            QVERIFY2(etykiety.contains(tekst), qPrintable(gdzie));
+            continue;
+        }
+        // A menu's text is on its action, which carries the same name.
+        const QString nazwa = QLatin1String(n.kontrolka);
+        const QObject* k =
+            nazwa.isEmpty() ? static_cast<QObject*>(okno) : okno->findChild<QAction*>(nazwa);
+        if (!k)
+            k = okno->findChild<QObject*>(nazwa);
+        QVERIFY2(k, qPrintable(gdzie));
+        QCOMPARE(napis(k, n.co), tekst);
+    }
+}
+
+void TestWyglad::edytorOtwieraSieRaz_data()
+{
+    QTest::addColumn<int>("edytor");
+    for (int i = 0; i < int(std::size(Edytory)); ++i)
+        QTest::newRow(Edytory[i].nazwa) << i;
+}
+
+// The editor tells what is being programmed; asked for again it comes up as it was left, not
+// reloaded and not doubled; a change the user declines to save leaves the image as it was;
+// closed, it clears the status.
+void TestWyglad::edytorOtwieraSieRaz()
+{
+    QFETCH(int, edytor);
+    const Edytor& e = Edytory[edytor];
+    const auto pokaz = e.pokaz;
+    const QString status = QString::fromUtf8(e.status), najpierw = QLatin1String(e.najpierw),
+                  pole = QLatin1String(e.pole), zapis = QLatin1String(e.zapis),
+                  pytanie = QString::fromUtf8(e.pytanie);
+    const QString nazwa = QLatin1String(QTest::currentDataTag());
+    auto otwarte = [&nazwa] {
+        QList<QWidget*> w;
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (t->objectName() == nazwa && t->isVisible())
+                w << t;
+        return w;
+    };
+    Module1 m;
+    m.KonfigJest = 1;
+    {
+        PrzechwytKomunikatow p;
+        pokaz(m, nullptr);
+        QVERIFY(p.teksty.isEmpty());
+    }
+    QCOMPARE(m.status(), status);
+    QCOMPARE(otwarte().size(), 1);
+    QPointer<QWidget> okno = otwarte().first();
+    if (!najpierw.isEmpty())
+        okno->findChild<QPushButton*>(najpierw)->click();
+    auto* wybor = okno->findChild<QComboBox*>(pole);
+    wybor->setCurrentIndex(wybor->currentIndex() == 0 ? 1 : 0);
+    const QString wybrane = wybor->currentText();
+    m.wyczyscStatus();
+    {
+        PrzechwytKomunikatow p;
+        pokaz(m, nullptr);
+        QVERIFY(p.teksty.isEmpty());
+    }
+    QCOMPARE(otwarte(), QList<QWidget*>{okno.data()});
+    QCOMPARE(wybor->currentText(), wybrane);
+    QCOMPARE(m.status(), status);
+
+    const Konfiguracja przed = m.Obraz;
+    {
+        PrzechwytKomunikatow p(false);
+        okno->findChild<QPushButton*>(zapis)->click();
+        QCOMPARE(p.teksty, QStringList{pytanie});
+        QCOMPARE(p.pytania, QList<bool>{true});
+    }
+    QVERIFY(m.Obraz == przed);
+    QVERIFY(okno);
+    {
+        PrzechwytKomunikatow p(false);
+        okno->close();
+        QVERIFY(p.teksty.isEmpty()); // closing asks nothing and saves nothing
+    }
+    QTRY_VERIFY(okno.isNull());
+    QVERIFY(m.Obraz == przed);
+    QCOMPARE(m.status(), QString());
 }
 
 QTEST_MAIN(TestWyglad)
