@@ -44,7 +44,6 @@ private slots:
     void bezLinii_data();
     void bezLinii();
     void czasZZegaraGdyZegarNieznany();
-    void najnowszaNaGorze();
     void stanPierwszyZeroBezLinii();
     void tenSamStanJednaLinia();
     void stanyITekstyPola_data();
@@ -52,7 +51,6 @@ private slots:
     void stanPozaZakresem();
     void konfiguracjaSystemu();
     void zlaSumaNieZostawiaSladu();
-    void czyszczenieIPierwszaLinia();
     void edycjaOperatora();
     void krotkiKomunikatBezLinii();
     void zegarDwieCyfryIUplyw();
@@ -192,17 +190,6 @@ void TestZdarzeniaCentrali::czasZZegaraGdyZegarNieznany()
     QVERIFY(mon.rejestr().startsWith(QStringLiteral("00:09 Zanik sieci 220V\r\n")));
 }
 
-void TestZdarzeniaCentrali::najnowszaNaGorze()
-{
-    Monitor mon;
-    mon.wyslij(komunikat({1, 1, 2, 10, 0}));
-    mon.wyslij(komunikat({1, 1, 3, 10, 1}));
-    mon.wyslij(komunikat({2, 36, 10, 2}));
-    QCOMPARE(mon.rejestr(), QStringLiteral("10:02    ALARM sabotaż centrali \r\n"
-                                           "10:01    ALARM z linii: 3 w strefie: 1\r\n"
-                                           "10:00    ALARM z linii: 2 w strefie: 1\r\n"));
-}
-
 void TestZdarzeniaCentrali::stanPierwszyZeroBezLinii()
 {
     Monitor mon;
@@ -295,19 +282,6 @@ void TestZdarzeniaCentrali::zlaSumaNieZostawiaSladu()
     // The receiver is in step again for the next good message.
     mon.wyslij(komunikat({1, 3, 12, 7, 5}));
     QCOMPARE(mon.rejestr(), QStringLiteral("07:05    ALARM z linii: 12 w strefie: 3\r\n"));
-}
-
-void TestZdarzeniaCentrali::czyszczenieIPierwszaLinia()
-{
-    Monitor mon;
-    mon.wyslij(komunikat({1, 1, 2, 10, 0}));
-    mon.wyslij(komunikat({1, 1, 3, 10, 1}));
-    QSignalSpy wyczyszczony(&mon.z.rejestr(), &Rejestr::wyczyszczony);
-    mon.z.rejestr().wyczysc();
-    QCOMPARE(wyczyszczony.count(), 1);
-    QVERIFY(mon.rejestr().isEmpty());
-    mon.wyslij(komunikat({2, 35, 11, 0}));
-    QCOMPARE(mon.rejestr(), QStringLiteral("11:00    ALARM błąd transmisji\r\n"));
 }
 
 void TestZdarzeniaCentrali::edycjaOperatora()

@@ -1,5 +1,5 @@
 // The line name dictionary and the shown name of a line.
-#include "Module1.h"
+#include "config/Konfiguracja.h"
 #include "tables/NazwyLinii.h"
 
 #include <QSet>
@@ -128,17 +128,6 @@ private slots:
         QCOMPARE(zr05::nazwaLinii(obraz, 81), QString());
         QCOMPARE(zr05::nazwaLinii(obraz, -1), QString());
         QCOMPARE(zr05::nazwaLinii(obraz, 1000), QString());
-    }
-
-    void modulMaSlownikOdStartu()
-    {
-        Module1 m;
-        NazwyLiniiTablica oczekiwane;
-        WpiszNazwyLinii(oczekiwane);
-        QCOMPARE(m.Obraz.NazwyLinii, oczekiwane);
-        QCOMPARE(m.Tabele.NazwyAla[1], QString("AKUM. - Centr.  "));
-        QCOMPARE(m.Tabele.TabZdarz[56], QString("56 - OCHRONA"));
-        QCOMPARE(m.Tabele.NazwyZda[0], QString("INSTALATOR      "));
     }
 };
 
