@@ -72,36 +72,6 @@ private slots:
         QVERIFY(m->Obraz == przed);
     }
 
-    void drugiePolecenieWysuwaToSamoOkno()
-    {
-        otworz();
-        k<QComboBox>("Combo1")->setCurrentIndex(9);
-        QPointer<EdytorAutoUzbrajania> pierwsze = okno;
-        m->wyczyscStatus();
-        otworz();
-        QCOMPARE(okno.data(), pierwsze.data());
-        QCOMPARE(k<QComboBox>("Combo1")->currentText(), QStringLiteral("09"));
-        QCOMPARE(m->status(),
-                 QStringLiteral("Programowanie parametrów automatycznego uzbrajania stref."));
-        int ile = 0;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            ile += qobject_cast<EdytorAutoUzbrajania*>(w) != nullptr;
-        QCOMPARE(ile, 1);
-    }
-
-    void wartosciSpozaListPokazaneIZachowane()
-    {
-        m->Obraz.AutoUzbr = {31, 200, 11, 0, 0};
-        otworz();
-        QCOMPARE(k<QComboBox>("Combo1")->currentText(), QStringLiteral("31"));
-        QCOMPARE(k<QComboBox>("Combo2")->currentText(), QStringLiteral("200"));
-        QCOMPARE(k<QComboBox>("Combo3")->currentText(), QStringLiteral("11"));
-        k<QComboBox>("Combo2")->setCurrentIndex(15); // the user picks a minute
-        zapisz(true);
-        QCOMPARE(int(m->Obraz.AutoUzbr[0]), 31);
-        QCOMPARE(int(m->Obraz.AutoUzbr[1]), 15);
-        QCOMPARE(int(m->Obraz.AutoUzbr[2]), 11);
-    }
 };
 
 QTEST_MAIN(TestEdytorAutoUzbrajania)

@@ -98,49 +98,6 @@ private slots:
         QCOMPARE(int(m->Obraz.CzasBlokady), 99);
     }
 
-    void anulowanieNieZmienia()
-    {
-        m->Obraz.Urzadzenia[1] = 0x11;
-        m->Obraz.Buzzery = 0x42;
-        m->Obraz.KlawFun = 0x33;
-        m->Obraz.KodyTajne = 7;
-        const Konfiguracja przed = m->Obraz;
-        otworz();
-        check(1, 0)->setChecked(true);
-        k<QRadioButton>("Option1_0")->setChecked(true);
-        k<QComboBox>("Combo1")->setCurrentIndex(10);
-        zapisz(false);
-        QVERIFY(m->Obraz == przed);
-    }
-
-    void drugiePolecenieWysuwaToSamoOkno()
-    {
-        otworz();
-        check(1, 4)->setChecked(true);
-        QPointer<EdytorKlawiatur> pierwsze = okno;
-        m->wyczyscStatus();
-        otworz();
-        QCOMPARE(okno.data(), pierwsze.data());
-        QVERIFY(check(1, 4)->isChecked()); // unchanged, not reloaded
-        QCOMPARE(m->status(), QStringLiteral("Programowanie parametrów systemowych."));
-        int ile = 0;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            ile += qobject_cast<EdytorKlawiatur*>(w) != nullptr;
-        QCOMPARE(ile, 1);
-    }
-
-    void czasySpozaListPokazaneIZachowane()
-    {
-        m->Obraz.CzasKodu = 0;
-        m->Obraz.CzasBlokady = 150;
-        otworz();
-        QCOMPARE(k<QComboBox>("Combo1")->currentText(), QStringLiteral("0"));
-        QCOMPARE(k<QComboBox>("Combo2")->currentText(), QStringLiteral("150"));
-        k<QComboBox>("Combo1")->setCurrentIndex(7); // the user picks "10"
-        zapisz(true);
-        QCOMPARE(int(m->Obraz.CzasKodu), 10);
-        QCOMPARE(int(m->Obraz.CzasBlokady), 150);
-    }
 };
 
 QTEST_MAIN(TestEdytorKlawiatur)

@@ -219,37 +219,6 @@ private slots:
         QCOMPARE(pozycje(k<QComboBox>("Combo1")), (QStringList{"2", "3"}));
     }
 
-    void drugiePolecenieWyciagaToSamoOkno()
-    {
-        trzyKontrole();
-        otworz();
-        wybierz("2");
-        QPointer<QWidget> pierwsze = okno;
-        m->ustawStatus(QString());
-        otworz();
-        QCOMPARE(okno, pierwsze);
-        QCOMPARE(k<QComboBox>("Combo1")->currentText(), QStringLiteral("2"));
-        QCOMPARE(m->status(), QStringLiteral("Programowanie parametrów kontroli strażników."));
-        zamknij();
-        QCOMPARE(m->status(), QString());
-        otworz();
-        QCOMPARE(k<QComboBox>("Combo1")->currentIndex(), -1);
-    }
-
-    void bajtyPozaListami()
-    {
-        zdefiniuj(7, {7, 9, 30, 77, 15, 0, 0, 0});
-        otworz();
-        wybierzKontrole("7");
-        QCOMPARE(pokazane(), (QStringList{"", "", "", ""}));
-        przypisz("03");
-        zapisz(true);
-        QCOMPARE(m->Obraz.Kontrole[7], (Rekord{7, 9, 30, 77, 15, 0x04, 0, 0}));
-        // A box set again writes its value.
-        k<QComboBox>("Combo3")->setCurrentIndex(10);
-        zapisz(true);
-        QCOMPARE(m->Obraz.Kontrole[7][3], Bajt(10));
-    }
 };
 
 QTEST_MAIN(TestEdytorKontroli)
