@@ -237,9 +237,10 @@ void TestOknoWydrukuKonfiguracji::drukujeZaznaczoneSekcje()
     Lacze lacze{*m};
     Przesylanie przesylanie{*m, lacze};
     if (pobranaPoZapisie) {
-        // The last answer of a configuration download from the panel.
+        // The last block of a configuration download from the panel, read twice alike.
         m->KodOperacji = OstatniKrokPobierania;
-        emit lacze.daneOdczytu(OstatniKrokPobierania, QByteArray(112, '\0'));
+        for (int odpowiedz = 0; odpowiedz < 2; ++odpowiedz)
+            emit lacze.daneOdczytu(OstatniKrokPobierania, QByteArray(112, '\0'));
         QCOMPARE(m->KodOperacji, 0);
     }
     otworz();
