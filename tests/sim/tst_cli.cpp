@@ -83,30 +83,14 @@ void TstCli::pomocWymieniaOpcje()
     QVERIFY(p.waitForFinished(10000));
     QCOMPARE(p.exitCode(), 0);
     const QString pomoc = QString::fromLocal8Bit(p.readAllStandardOutput());
-    for (const char* opcja : {"--device",
-                              "--tcp",
-                              "--poll-period",
-                              "--answer-timeout",
-                              "--user-code",
-                              "--supervisor-code",
-                              "--installer-code",
-                              "--unblock-code",
-                              "--seed",
-                              "--fault-seed",
-                              "--corrupt",
-                              "--drop",
-                              "--garbage",
-                              "--no-pc-faults",
-                              "--trace",
-                              "--silence",
-                              "--silence-after",
-                              "--drop-poll-byte",
-                              "--drop-after",
-                              "--image",
-                              "--archive-days",
-                              "--fast",
-                              "--stats",
-                              "--quiet"})
+    for (const char* opcja : {"--device",         "--tcp",           "--poll-period",
+                              "--answer-timeout", "--user-code",     "--supervisor-code",
+                              "--installer-code", "--unblock-code",  "--seed",
+                              "--fault-seed",     "--corrupt",       "--drop",
+                              "--garbage",        "--no-pc-faults",  "--trace",
+                              "--silence",        "--silence-after", "--drop-poll-byte",
+                              "--drop-after",     "--image",         "--archive-days",
+                              "--fast",           "--stats",         "--quiet"})
         QVERIFY2(pomoc.contains(QLatin1String(opcja)), opcja);
     // The default codes are documented.
     for (const char* kod : {"1111", "2222", "3333", "9999"})

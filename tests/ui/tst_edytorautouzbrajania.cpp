@@ -71,7 +71,6 @@ private slots:
         QTRY_VERIFY(okno.isNull());
         QVERIFY(m->Obraz == przed);
     }
-
 };
 
 QTEST_MAIN(TestEdytorAutoUzbrajania)

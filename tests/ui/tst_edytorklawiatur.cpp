@@ -97,7 +97,6 @@ private slots:
         QCOMPARE(int(m->Obraz.CzasKodu), 3);
         QCOMPARE(int(m->Obraz.CzasBlokady), 99);
     }
-
 };
 
 QTEST_MAIN(TestEdytorKlawiatur)

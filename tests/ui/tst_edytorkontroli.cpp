@@ -218,7 +218,6 @@ private slots:
         otworz();
         QCOMPARE(pozycje(k<QComboBox>("Combo1")), (QStringList{"2", "3"}));
     }
-
 };
 
 QTEST_MAIN(TestEdytorKontroli)
