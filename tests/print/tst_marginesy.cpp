@@ -228,7 +228,8 @@ void TstMarginesy::nicNieZaMarginesem()
         if (!pierwsze.count(klucz) || pierwsze[klucz]->xMin > w.xMin)
             pierwsze[klucz] = &w;
     }
-    for (const auto& [klucz, w] : pierwsze) {
+    for (const auto& para : pierwsze) {
+        const auto* w = para.second;
         const bool naWcieciu = std::any_of(wciecia.begin(), wciecia.end(), [&](int x) {
             return std::abs(w->xMin - (lewy + x / 20.0)) <= Tolerancja;
         });
