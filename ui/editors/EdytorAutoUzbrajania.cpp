@@ -2,6 +2,7 @@
 #include "DwieListy.h"
 #include "Komunikaty.h"
 #include "Module1.h"
+#include "Nazwany.h"
 #include "editors/AutoUzbrajanie.h"
 #include "editors/ListaWyboru.h"
 #include "main/OknaPomocnicze.h"
@@ -22,13 +23,6 @@ namespace
 const QString Status = QStringLiteral("Programowanie parametrów automatycznego uzbrajania stref.");
 const QString Pytanie =
     QStringLiteral("Czy zapisać zmiany w parametrach automatycznego uzbrajania ?");
-
-template <typename T> T* nazwany(T* w, const char* nazwa, const QString& podpowiedz = QString())
-{
-    w->setObjectName(QLatin1String(nazwa));
-    w->setToolTip(podpowiedz);
-    return w;
-}
 
 QComboBox* pole(const char* nazwa, const QString& podpowiedz, const ListaWyboru& lista,
                 QWidget* rodzic)

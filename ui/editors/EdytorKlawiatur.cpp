@@ -1,6 +1,7 @@
 #include "EdytorKlawiatur.h"
 #include "Komunikaty.h"
 #include "Module1.h"
+#include "Nazwany.h"
 #include "editors/ListaWyboru.h"
 #include "editors/ParametryKlawiatur.h"
 #include "editors/TekstyEdytorow.h"
@@ -25,13 +26,6 @@ namespace
 {
 const QString Status = QStringLiteral("Programowanie parametrów systemowych.");
 const QString Pytanie = QStringLiteral("Czy zapisać zmiany w parametrach systemowych ?");
-
-template <typename T> T* nazwany(T* w, const QString& nazwa, const QString& podpowiedz = QString())
-{
-    w->setObjectName(nazwa);
-    w->setToolTip(podpowiedz);
-    return w;
-}
 
 QGroupBox* ramka(const char* nazwa, const QString& tytul, QWidget* rodzic)
 {

@@ -2,6 +2,7 @@
 #include "DwieListy.h"
 #include "Komunikaty.h"
 #include "Module1.h"
+#include "Nazwany.h"
 #include "editors/KontroleStraznikow.h"
 #include "main/OknaPomocnicze.h"
 
@@ -25,14 +26,6 @@ const QString Status = QStringLiteral("Programowanie parametrów kontroli straż
 const QString Pytanie = QStringLiteral("Czy zapisać zmiany w parametrach kontroli strażników ?");
 const QString Maksimum =
     QStringLiteral("Maksymalna ilość kontroli wynosi 24. Nie można już dodać nowej kontroli");
-
-template <typename T> T* nazwany(T* w, const char* nazwa, const QString& podpowiedz = {})
-{
-    w->setObjectName(QLatin1String(nazwa));
-    if (!podpowiedz.isEmpty())
-        w->setToolTip(podpowiedz);
-    return w;
-}
 
 QStringList liczby(int od, int doLiczby, bool dwieCyfry)
 {

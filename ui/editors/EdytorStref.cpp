@@ -2,6 +2,7 @@
 #include "DwieListy.h"
 #include "Komunikaty.h"
 #include "Module1.h"
+#include "Nazwany.h"
 #include "editors/ZaleznosciStref.h"
 #include "main/OknaPomocnicze.h"
 
@@ -27,12 +28,6 @@ const QString PodpowiedzList =
 const QString PodpowiedzZapisu =
     QStringLiteral("Zapisz wprowadzone zmiany do odpowiednich rejestrów pamięci RAM komputera.");
 
-template <typename T> T* nazwany(T* w, const char* nazwa, const QString& podpowiedz = QString())
-{
-    w->setObjectName(QLatin1String(nazwa));
-    w->setToolTip(podpowiedz);
-    return w;
-}
 } // namespace
 
 EdytorStref::EdytorStref(Module1& modul, QWidget* parent) : QWidget(parent, Qt::Window), m(modul)

@@ -2,6 +2,7 @@
 #include "DwieListy.h"
 #include "Komunikaty.h"
 #include "Module1.h"
+#include "Nazwany.h"
 #include "editors/TekstyEdytorow.h"
 #include "main/OknaPomocnicze.h"
 
@@ -23,14 +24,6 @@ namespace
 const QString Tytul = QStringLiteral("Parametry wyjść OC i Pk");
 const QString Status = QStringLiteral("Programowanie parametrów wyjść OC i Pk.");
 const QString Pytanie = QStringLiteral("Czy zapisać zmiany w parametrach wyjść OC i Pk ?");
-
-template <typename T> T* nazwany(T* w, const char* nazwa, const QString& podpowiedz = {})
-{
-    w->setObjectName(QLatin1String(nazwa));
-    if (!podpowiedz.isEmpty())
-        w->setToolTip(podpowiedz);
-    return w;
-}
 
 QComboBox* lista(const char* nazwa, const QStringList& pozycje, const QString& podpowiedz,
                  QWidget* rodzic)
