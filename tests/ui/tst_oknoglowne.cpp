@@ -1,444 +1,619 @@
-// The main window: its state at start, how it follows the core, and the commands' checks.
+// The main window over the simulated panel: what each login level enables, the command behind
+// every menu item and toolbar button, transfers through the progress window, the on-line view,
+// the register box under the operator's edits, the port choice, and leaving the program.
 
-#include "Module1.h"
+#include "Drukarka.h"
+#include "KolejnoscTabulacji.h"
+#include "OknaScena.h"
+#include "PortSzeregowy.h"
 #include "PrzechwytKomunikatow.h"
-#include "link/Lacze.h"
-#include "main/OknoGlowne.h"
-#include "main/OknoOProgramie.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QTimer>
-#include <QToolBar>
+#include "Pty.h"
+#include "access/Przesylanie.h"
+#include "link/PodpowiedzLinii.h"
+#include "link/Ramka.h"
+#include "main/WidokMonitora.h"
 
 using namespace zr05;
 
 namespace
 {
-const QString NieZalogowanyUzytkownik =
-    QStringLiteral("Nie zalogowany użytkownik. Operacja nie może być wykonana.");
-const QString NieZalogowanyInstalator =
-    QStringLiteral("Nie zalogowany instalator. Operacja nie może być wykonana.");
-const QString BrakKonfiguracji = QStringLiteral(
-    "Operacja nie może być wykonana. Przeczytaj konfigurację z centralki lub zbioru dyskowego.");
-const QString LogowanieNiemozliwe =
-    QStringLiteral("Logowanie niemożliwe - brak połączenia z centralką");
-
-struct Program {
-    Module1 m;
-    Lacze lacze{m};
-    OknoGlowne okno{m, lacze};
-
-    QAction* akcja(const QString& nazwa) { return okno.findChild<QAction*>(nazwa); }
-    template <typename T> T* widget(const QString& nazwa) { return okno.findChild<T*>(nazwa); }
-    bool widoczna(const char* ramka) { return !widget<QGroupBox>(ramka)->isHidden(); }
-};
-
 const char* const RamkiOnLine[] = {"Frame1", "Frame2", "Frame4", "Frame5", "Frame6"};
+
+// Steps that bring the scene to a state, by name: a real login through the code window, a
+// configuration downloaded through the progress window, or the state set in the core.
+void wykonaj(OknaScena& s, const QString& kroki)
+{
+    const KodyDostepu& kody = s.sym.ustawienia().kody;
+    for (const QString& krok : kroki.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (krok == QLatin1String("port"))
+            s.port(1);
+        else if (krok == QLatin1String("bezCentralki"))
+            s.port(0);
+        else if (krok == QLatin1String("uzytkownik"))
+            s.zaloguj(kody.uzytkownik);
+        else if (krok == QLatin1String("nadzorca"))
+            s.zaloguj(kody.nadzorca);
+        else if (krok == QLatin1String("instalator"))
+            s.zaloguj(kody.instalator);
+        else if (krok == QLatin1String("pobierz"))
+            s.wyzwol(QStringLiteral("Przycisk4"));
+        else if (krok == QLatin1String("wylogujUzytkownika"))
+            s.wyzwol(QStringLiteral("mnuKonfWyUZYT"));
+        else if (krok == QLatin1String("wylogujInstalatora"))
+            s.wyzwol(QStringLiteral("mnuKonfWyINST"));
+        else if (krok == QLatin1String("zalogowany"))
+            s.m.ustawCheck1(0, true);
+        else if (krok == QLatin1String("instalatorWRdzeniu"))
+            s.m.ustawCheck1(1, true);
+        else if (krok == QLatin1String("konfiguracja"))
+            s.m.WpisKonfig();
+        else
+            QFAIL(qPrintable(krok));
+        QVERIFY(s.doKonca());
+    }
+}
+
+QColor tlo(OknaScena& s, const QString& nazwa)
+{
+    return s.k<QLineEdit>(nazwa)->palette().color(QPalette::Base);
+}
+
+QByteArray komunikat(std::initializer_list<int> b)
+{
+    QByteArray r(1, '@');
+    for (int x : b)
+        r.append(char(x));
+    return ramka::zSuma(r);
+}
 } // namespace
 
 class TestOknoGlowne : public QObject
 {
     Q_OBJECT
 private slots:
-    void stanPoczatkowyMenuIPrzyciskow_data();
-    void stanPoczatkowyMenuIPrzyciskow();
-    void tylkoPomocOtwieraSie();
-    void ramkiNaStarcie();
-    void oknoSledziDostepnosc();
-    void przycisk7DwukrotniePrzywracaStan();
-    void obrazekPrzycisku7ZaStanemTakzeZMenu();
-    void archiwumBezLogowania_data();
-    void archiwumBezLogowania();
-    void pobieranieBezInstalatora_data();
-    void pobieranieBezInstalatora();
-    void bramkaEdytorow_data();
-    void bramkaEdytorow();
-    void logowanieBezPolaczenia_data();
-    void logowanieBezPolaczenia();
-    void przyciskSpozaZakresuNicNieRobi_data();
-    void przyciskSpozaZakresuNicNieRobi();
-    void zegarPustyDoPierwszegoCzasuCentralki();
-    void zalogowanieTylkoDoWyswietlania();
-    void pasekStanuPokazujeStatus();
-    void timer1OdliczaCoSekunde();
-    void oProgramieNiemodalneIJedno();
-    void koniecKonczyProgram();
+    void poziomyDostepu_data();
+    void poziomyDostepu();
+    void polecenia_data();
+    void polecenia();
+    void oknoKodu();
+    void przesylanie();
+    void koniecWTrakciePrzesylania_data();
+    void koniecWTrakciePrzesylania();
+    void onLine();
+    void rejestr_data();
+    void rejestr();
+    void port_data();
+    void port();
+    void koniec();
 };
 
-void TestOknoGlowne::stanPoczatkowyMenuIPrzyciskow_data()
+void TestOknoGlowne::poziomyDostepu_data()
 {
-    QTest::addColumn<QString>("nazwa");
-    QTest::addColumn<bool>("dostepny");
-    const std::pair<const char*, bool> stan[] = {
-        {"mnuKonf", false},       {"mnuKonfLog", true},      {"mnuKonfWyUZYT", false},
-        {"mnuKonfWyINST", false}, {"mnuKonfPobierz", false}, {"mnuKonfPrzekaz", false},
-        {"mnuKonfCzytaj", true},  {"mnuKonfZapisz", false},  {"mnuKonfDruk", false},
-        {"mnuKonfKoniec", true},  {"mnuOn", false},          {"mnuProg", false},
-        {"mnuProgLinie", true},   {"mnuProgSys", true},      {"mnuHist", false},
-        {"mnuHistAla", true},     {"mnuPom", true},          {"mnuPomOPr", true},
-    };
-    for (const auto& [nazwa, dostepny] : stan)
-        QTest::newRow(nazwa) << QString::fromUtf8(nazwa) << dostepny;
-    for (int n = 1; n <= 9; ++n)
-        QTest::newRow(qPrintable(QStringLiteral("przycisk %1").arg(n)))
-            << QStringLiteral("Przycisk%1").arg(n) << false;
+    QTest::addColumn<QString>("kroki");
+    QTest::addColumn<QString>("czynne"); // every enabled item the core decides on
+    const QString start = "mnuKonfLog mnuKonfCzytaj mnuKonfKoniec mnuPom";
+    const QString port = start + " mnuKonf Przycisk1 Przycisk2";
+    const QString uzytkownik = " mnuKonfWyUZYT mnuOn mnuHist Przycisk8 Przycisk9";
+    const QString instalator = " mnuKonfWyINST mnuKonfPobierz Przycisk4";
+    const QString konfiguracja = " mnuProg mnuKonfZapisz mnuKonfDruk Przycisk3 Przycisk6";
+    QTest::newRow("start") << "" << start;
+    QTest::newRow("no panel") << "bezCentralki"
+                              << "mnuKonf mnuKonfCzytaj mnuKonfKoniec mnuPom Przycisk2";
+    QTest::newRow("port") << "port" << port;
+    QTest::newRow("user") << "port uzytkownik" << port + uzytkownik;
+    QTest::newRow("supervisor") << "port nadzorca" << port + uzytkownik + " Przycisk7";
+    QTest::newRow("installer") << "port uzytkownik instalator" << port + uzytkownik + instalator;
+    QTest::newRow("downloaded") << "port uzytkownik instalator pobierz"
+                                << port + uzytkownik + instalator + konfiguracja +
+                                       " mnuKonfPrzekaz Przycisk5";
+    QTest::newRow("user out") << "port nadzorca instalator pobierz wylogujUzytkownika"
+                              << port + instalator + konfiguracja + " mnuKonfPrzekaz Przycisk5";
+    QTest::newRow("installer out") << "port uzytkownik instalator pobierz wylogujInstalatora"
+                                   << port + uzytkownik + konfiguracja;
 }
 
-void TestOknoGlowne::stanPoczatkowyMenuIPrzyciskow()
+// The menu items and toolbar buttons follow the core after real logins and a download, and
+// the login boxes show who is in (the user cannot tick them).
+void TestOknoGlowne::poziomyDostepu()
 {
-    QFETCH(QString, nazwa);
-    QFETCH(bool, dostepny);
-    Program p;
-    QAction* a = p.akcja(nazwa);
-    QVERIFY(a);
-    QCOMPARE(a->isEnabled(), dostepny);
-}
-
-void TestOknoGlowne::tylkoPomocOtwieraSie()
-{
-    Program p;
-    QStringList czynne;
-    for (QAction* a : p.okno.menuBar()->actions())
-        if (a->isEnabled())
-            czynne << a->objectName();
-    QCOMPARE(czynne, QStringList{QStringLiteral("mnuPom")});
-    QCOMPARE(p.okno.menuBar()->actions().size(), 5);
-
-    const QToolBar* pasek = p.widget<QToolBar>(QStringLiteral("Toolbar1"));
-    QVERIFY(pasek);
-    int przyciski = 0;
-    for (QAction* a : pasek->actions()) {
-        if (a->isSeparator())
-            continue;
-        ++przyciski;
-        QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
-        QVERIFY2(!a->icon().pixmap(32, 32).isNull(), qPrintable(a->objectName()));
-    }
-    QCOMPARE(przyciski, 9);
-}
-
-void TestOknoGlowne::ramkiNaStarcie()
-{
-    Program p;
-    for (const char* ramka : RamkiOnLine)
-        QVERIFY2(!p.widoczna(ramka), ramka);
-    QVERIFY(p.widoczna("Frame7"));
-    QVERIFY(p.widoczna("Frame3"));
-    QVERIFY(!p.widget<QWidget>(QStringLiteral("Picture1"))->isHidden());
-    QVERIFY(p.widget<QRadioButton>(QStringLiteral("Option1_0"))->isChecked());
-    QCOMPARE(p.m.WybranyPort, 0);
-    // The on-line lamps carry their line numbers.
-    for (int i = 0; i < 80; ++i)
-        QCOMPARE(p.widget<QLineEdit>(QStringLiteral("Text4_%1").arg(i))->text(),
-                 QString::number(i + 1));
-    QVERIFY(p.widget<QLineEdit>(QStringLiteral("Text1_0"))->isReadOnly());
-}
-
-void TestOknoGlowne::oknoSledziDostepnosc()
-{
-    Program p;
-    for (int i = 0; i < int(Element::Liczba); ++i) {
-        const Element e = Element(i);
-        const bool byl = p.m.dostepny(e);
-        p.m.ustawDostepny(e, !byl);
-        QCOMPARE(p.okno.akcja(e)->isEnabled(), !byl);
-        p.m.ustawDostepny(e, byl);
-        QCOMPARE(p.okno.akcja(e)->isEnabled(), byl);
-    }
-}
-
-void TestOknoGlowne::przycisk7DwukrotniePrzywracaStan()
-{
-    Program p;
-    p.m.ustawDostepny(przycisk(7), true); // as a supervisor login does
-    QAction* b7 = p.okno.akcja(przycisk(7));
-    QCOMPARE(b7->property("obrazek").toInt(), 7);
-
-    b7->trigger();
-    for (const char* ramka : RamkiOnLine)
-        QVERIFY2(p.widoczna(ramka), ramka);
-    QVERIFY(p.m.onLine());
-    QCOMPARE(p.m.BajtOdpowiedzi, Bajt(0x20));
-    QCOMPARE(b7->property("obrazek").toInt(), 10);
-
-    b7->trigger();
-    for (const char* ramka : RamkiOnLine)
-        QVERIFY2(!p.widoczna(ramka), ramka);
-    QVERIFY(!p.m.onLine());
-    QCOMPARE(p.m.BajtOdpowiedzi, Bajt(0));
-    QCOMPARE(b7->property("obrazek").toInt(), 7);
-}
-
-void TestOknoGlowne::obrazekPrzycisku7ZaStanemTakzeZMenu()
-{
-    Program p;
-    p.m.ustawDostepny(Element::mnuOn, true);
-    p.akcja(QStringLiteral("mnuOn"))->trigger();
-    QVERIFY(p.widoczna("Frame1"));
-    QCOMPARE(p.okno.akcja(przycisk(7))->property("obrazek").toInt(), 10);
-    // A logout switches the view off through the core; the window follows.
-    p.m.ustawOnLine(false);
-    QVERIFY(!p.widoczna("Frame1"));
-    QCOMPARE(p.okno.akcja(przycisk(7))->property("obrazek").toInt(), 7);
-}
-
-void TestOknoGlowne::archiwumBezLogowania_data()
-{
-    QTest::addColumn<QString>("nazwa");
-    QTest::addColumn<QString>("tytul"); // tells the alarm archive from the event archive
-    const QString alarmy = QStringLiteral("Historia alarmów");
-    const QString zdarzenia = QStringLiteral("Archiwum zdarzeń i alarmów");
-    QTest::newRow("mnuHistAla") << QStringLiteral("mnuHistAla") << alarmy;
-    QTest::newRow("mnuHistZda") << QStringLiteral("mnuHistZda") << zdarzenia;
-    QTest::newRow("przycisk 8") << QStringLiteral("Przycisk8") << alarmy;
-    QTest::newRow("przycisk 9") << QStringLiteral("Przycisk9") << zdarzenia;
-}
-
-void TestOknoGlowne::archiwumBezLogowania()
-{
-    QFETCH(QString, nazwa);
-    QFETCH(QString, tytul);
-    Program p;
-    // The check is the command's own, whatever enabled the item.
-    for (Element e : {Element::mnuHist, przycisk(8), przycisk(9)})
-        p.m.ustawDostepny(e, true);
-    const int okien = QApplication::topLevelWidgets().size();
-    {
-        PrzechwytKomunikatow k;
-        p.akcja(nazwa)->trigger();
-        QCOMPARE(k.teksty, QStringList{NieZalogowanyUzytkownik});
-        QCOMPARE(k.pytania, QList<bool>{false});
-    }
-    QCOMPARE(QApplication::topLevelWidgets().size(), okien);
-    {
-        PrzechwytKomunikatow k;
-        p.m.ustawCheck1(0, true);
-        p.akcja(nazwa)->trigger();
-        QVERIFY(k.teksty.isEmpty());
-    }
-    QPointer<QWidget> archiwum;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("Form9") && w->isVisible())
-            archiwum = w;
-    QVERIFY(archiwum);
-    QCOMPARE(archiwum->windowTitle(), tytul);
-    archiwum->close();
-    QTRY_VERIFY(archiwum.isNull());
-}
-
-void TestOknoGlowne::pobieranieBezInstalatora_data()
-{
-    QTest::addColumn<QString>("nazwa");
-    QTest::newRow("mnuKonfPobierz") << QStringLiteral("mnuKonfPobierz");
-    QTest::newRow("mnuKonfPrzekaz") << QStringLiteral("mnuKonfPrzekaz");
-    QTest::newRow("przycisk 4") << QStringLiteral("Przycisk4");
-    QTest::newRow("przycisk 5") << QStringLiteral("Przycisk5");
-}
-
-void TestOknoGlowne::pobieranieBezInstalatora()
-{
-    QFETCH(QString, nazwa);
-    Program p;
-    for (Element e : {Element::mnuKonfPobierz, Element::mnuKonfPrzekaz, przycisk(4), przycisk(5)})
-        p.m.ustawDostepny(e, true);
-    p.m.ustawCheck1(0, true); // a user login is not enough
-    {
-        PrzechwytKomunikatow k;
-        p.akcja(nazwa)->trigger();
-        QCOMPARE(k.teksty, QStringList{NieZalogowanyInstalator});
-    }
-    {
-        // The installer gets the transfer; the upload asks first.
-        PrzechwytKomunikatow k;
-        p.m.ustawCheck1(1, true);
-        p.akcja(nazwa)->trigger();
-        const bool przekaz = nazwa.contains(QLatin1String("Przekaz")) || nazwa.endsWith('5');
-        if (przekaz)
-            QCOMPARE(k.teksty, QStringList{QStringLiteral(
-                                   "Czy napewno wysłąć nową konfigurację do centralki ?")});
-        else
-            QVERIFY(k.teksty.isEmpty());
-        QCOMPARE(p.m.KodOperacji, Bajt(przekaz ? 60 : 1));
-    }
-}
-
-void TestOknoGlowne::bramkaEdytorow_data()
-{
-    QTest::addColumn<QString>("nazwa");
-    for (const char* n : {"mnuProgLinie", "mnuProgWyj", "mnuProgStrefy", "mnuProgKont",
-                          "mnuProgAuto", "mnuProgSys"})
-        QTest::newRow(n) << QString::fromUtf8(n);
-}
-
-void TestOknoGlowne::bramkaEdytorow()
-{
-    QFETCH(QString, nazwa);
-    Program p;
-    {
-        PrzechwytKomunikatow k;
-        p.akcja(nazwa)->trigger();
-        QCOMPARE(k.teksty, QStringList{BrakKonfiguracji});
-    }
-    {
-        PrzechwytKomunikatow k;
-        p.m.KonfigJest = 1;
-        p.akcja(nazwa)->trigger();
-        QVERIFY(k.teksty.isEmpty());
-    }
-}
-
-void TestOknoGlowne::logowanieBezPolaczenia_data()
-{
-    // The watchdog's flag decides, whatever text another command has put into the status bar.
-    QTest::addColumn<bool>("utracone");
-    QTest::addColumn<QString>("status");
-    QTest::newRow("link lost") << true << QStringLiteral("BRAK POŁĄCZENIA Z CENTRALĄ !!!!");
-    QTest::newRow("link lost, another text") << true << QStringLiteral("HISTORIA ALARMÓW");
-    QTest::newRow("link present") << false << QString();
-    QTest::newRow("link present, text from BRAK") << false << QStringLiteral("BRAK");
-}
-
-void TestOknoGlowne::logowanieBezPolaczenia()
-{
-    QFETCH(bool, utracone);
-    QFETCH(QString, status);
-    for (const char* nazwa : {"mnuKonfLog", "Przycisk1"}) {
-        Program p;
-        p.m.ustawDostepny(przycisk(1), true);
-        p.m.LaczeUtracone = utracone;
-        p.m.ustawStatus(status);
-        PrzechwytKomunikatow k;
-        p.akcja(QString::fromUtf8(nazwa))->trigger();
-        QCOMPARE(k.teksty, utracone ? QStringList{LogowanieNiemozliwe} : QStringList{});
-    }
-}
-
-void TestOknoGlowne::przyciskSpozaZakresuNicNieRobi_data()
-{
-    QTest::addColumn<int>("numer");
-    QTest::newRow("0") << 0;
-    QTest::newRow("10") << 10;
-    QTest::newRow("-1") << -1;
-}
-
-void TestOknoGlowne::przyciskSpozaZakresuNicNieRobi()
-{
-    QFETCH(int, numer);
-    Program p;
+    QFETCH(QString, kroki);
+    QFETCH(QString, czynne);
     PrzechwytKomunikatow k;
-    p.okno.wykonajPrzyciskPaska(numer);
+    OknaScena s;
+    wykonaj(s, kroki);
+    QStringList sa;
+    for (int i = 0; i < int(Element::Liczba); ++i)
+        if (s.okno.akcja(Element(i))->isEnabled())
+            sa << s.okno.akcja(Element(i))->objectName();
+    QStringList oczekiwane = czynne.split(' ');
+    sa.sort();
+    oczekiwane.sort();
+    QCOMPARE(sa, oczekiwane);
     QVERIFY(k.teksty.isEmpty());
-    QVERIFY(!p.m.onLine());
-    QCOMPARE(p.m.KodOperacji, Bajt(0));
-    // In range the same call does act: button 8 refuses without a login.
-    p.okno.wykonajPrzyciskPaska(8);
-    QCOMPARE(k.teksty, QStringList{NieZalogowanyUzytkownik});
+    auto* uzytkownik = s.k<QCheckBox>(QStringLiteral("Check1_0"));
+    QCOMPARE(uzytkownik->isChecked(), czynne.contains(QLatin1String("mnuKonfWyUZYT")));
+    QCOMPARE(s.k<QCheckBox>(QStringLiteral("Check1_1"))->isChecked(),
+             czynne.contains(QLatin1String("mnuKonfWyINST")));
+    const bool bylo = uzytkownik->isChecked();
+    QTest::mouseClick(uzytkownik, Qt::LeftButton);
+    QCOMPARE(uzytkownik->isChecked(), bylo);
+    if (kroki.isEmpty()) {
+        // Only the help menu opens at start; nine toolbar buttons, each with its picture.
+        QStringList menu;
+        for (QAction* a : s.okno.menuBar()->actions())
+            menu << a->objectName() + (a->isEnabled() ? "+" : "");
+        QCOMPARE(menu.join(' '), QStringLiteral("mnuKonf mnuOn mnuProg mnuHist mnuPom+"));
+        int przyciski = 0;
+        for (QAction* a : s.k<QToolBar>(QStringLiteral("Toolbar1"))->actions())
+            przyciski += !a->isSeparator() && !a->icon().pixmap(32, 32).isNull();
+        QCOMPARE(przyciski, 9);
+    }
 }
 
-void TestOknoGlowne::zegarPustyDoPierwszegoCzasuCentralki()
+// A command makes its own check, whatever enabled its item; the window it opens comes up once.
+struct Polecenie {
+    const char *kroki, *akcja;
+    const char* komunikat; // the one message shown, or none
+    const char* okno;      // the window it opens, or none
+    const char* status;    // the status bar afterwards
+};
+const char* const BezUzytkownika = "Nie zalogowany użytkownik. Operacja nie może być wykonana.";
+const char* const BezInstalatora = "Nie zalogowany instalator. Operacja nie może być wykonana.";
+const char* const Alarmy = "HISTORIA ALARMÓW";
+const char* const Zdarzenia = "HISTORIA ZDARZEŃ";
+const char* const Czytanie = "Czytanie konfiguracji z pliku.";
+const char* const Zapis = "Zapisywanie konfiguracji do pliku.";
+const char* const Druk = "Drukowanie konfiguracji.";
+const Polecenie Polecenia[] = {
+    {"", "mnuHistAla", BezUzytkownika, "", Alarmy},
+    {"", "Przycisk9", BezUzytkownika, "", Zdarzenia},
+    {"zalogowany", "mnuHistAla", "", "Form9", Alarmy},
+    {"zalogowany", "mnuHistZda", "", "Form9", Zdarzenia},
+    {"zalogowany", "Przycisk8", "", "Form9", Alarmy},
+    {"zalogowany", "Przycisk9", "", "Form9", Zdarzenia},
+    {"zalogowany", "mnuKonfPobierz", BezInstalatora, "", ""},
+    {"zalogowany", "Przycisk5", BezInstalatora, "", ""},
+    {"instalatorWRdzeniu", "Przycisk4", "", "Form2", "Pobieranie konfiguracji z centralki."},
+    {"instalatorWRdzeniu konfiguracja", "mnuKonfPrzekaz",
+     "Czy napewno wysłąć nową konfigurację do centralki ?", "Form2",
+     "Przesyłanie danych do centralki."},
+    {"", "Przycisk1", "", "Form3", "Logowanie się użytkownika lub nadzorcy."},
+    {"zalogowany", "mnuKonfLog", "", "Form3", "Logowanie się instalatora."},
+    {"", "Przycisk2", "", "Form12", Czytanie},
+    {"", "mnuKonfCzytaj", "", "Form12", Czytanie},
+    {"", "Przycisk3", "", "Form12", Zapis},
+    {"", "mnuKonfZapisz", "", "Form12", Zapis},
+    {"", "Przycisk6", "", "Form11", Druk},
+    {"", "mnuKonfDruk", "", "Form11", Druk},
+    {"", "mnuProgLinie",
+     "Operacja nie może być wykonana. Przeczytaj konfigurację z centralki lub zbioru dyskowego.",
+     "", ""},
+    {"konfiguracja", "mnuProgLinie", "", "Form4", "Programowanie parametrów linii dozorowych."},
+    {"konfiguracja", "mnuProgWyj", "", "Form8", "Programowanie parametrów wyjść OC i Pk."},
+    {"konfiguracja", "mnuProgStrefy", "", "Form10", "Programowanie parametrów stref."},
+    {"konfiguracja", "mnuProgKont", "", "Form5", "Programowanie parametrów kontroli strażników."},
+    {"konfiguracja", "mnuProgAuto", "", "Form6",
+     "Programowanie parametrów automatycznego uzbrajania stref."},
+    {"konfiguracja", "mnuProgSys", "", "Form7", "Programowanie parametrów systemowych."},
+    {"", "mnuPomOPr", "", "Form13", ""},
+};
+
+void TestOknoGlowne::polecenia_data()
 {
-    Program p;
-    auto pole = [&](int i) { return p.widget<QLineEdit>(QStringLiteral("Text1_%1").arg(i)); };
-    p.m.Zegar = {5, 9, 23, 1, 12, 99};
-    p.m.zglosZegar();
-    for (int i = 0; i < 6; ++i)
-        QVERIFY(pole(i)->text().isEmpty());
-    p.m.ZegarZnany = true;
-    p.m.zglosZegar();
-    const QStringList oczekiwane = {"05", "09", "23", "01", "12", "99"};
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(pole(i)->text(), oczekiwane[i]);
-    p.m.Zegar = {0, 10, 0, 31, 1, 0};
-    p.m.zglosZegar();
-    const QStringList pozniej = {"00", "10", "00", "31", "01", "00"};
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(pole(i)->text(), pozniej[i]);
+    QTest::addColumn<int>("wiersz");
+    for (int i = 0; i < int(std::size(Polecenia)); ++i)
+        QTest::addRow("%s %s", Polecenia[i].akcja, Polecenia[i].kroki) << i;
 }
 
-void TestOknoGlowne::zalogowanieTylkoDoWyswietlania()
+void TestOknoGlowne::polecenia()
 {
-    Program p;
-    auto* uzytkownik = p.widget<QCheckBox>(QStringLiteral("Check1_0"));
-    auto* instalator = p.widget<QCheckBox>(QStringLiteral("Check1_1"));
-    QVERIFY(!uzytkownik->isChecked());
-    uzytkownik->click(); // the user cannot tick it
-    QVERIFY(!uzytkownik->isChecked());
-    QVERIFY(!p.m.zalogowanyUzytkownik());
-    p.m.ustawCheck1(0, true);
-    QVERIFY(uzytkownik->isChecked());
-    QVERIFY(!instalator->isChecked());
-    uzytkownik->click();
-    QVERIFY(uzytkownik->isChecked());
-    p.m.ustawCheck1(1, true);
-    QVERIFY(instalator->isChecked());
-    p.m.ustawCheck1(0, false);
-    QVERIFY(!uzytkownik->isChecked());
+    QFETCH(int, wiersz);
+    const Polecenie& p = Polecenia[wiersz];
+    const QString okno = QLatin1String(p.okno), komunikat = QString::fromUtf8(p.komunikat);
+    OknaScena s;
+    wykonaj(s, QLatin1String(p.kroki));
+    PrzechwytKomunikatow k;
+    QAction* akcja = s.akcja(QLatin1String(p.akcja));
+    akcja->setEnabled(true);
+    akcja->trigger();
+    QCOMPARE(k.teksty, komunikat.isEmpty() ? QStringList() : QStringList{komunikat});
+    QVERIFY(!QApplication::overrideCursor()); // the hourglass is gone once the window is up
+    for (int i = 2; i <= 13; ++i)
+        QCOMPARE(ileOtwartych(QStringLiteral("Form%1").arg(i)),
+                 int(okno == QStringLiteral("Form%1").arg(i)));
+    QCOMPARE(s.okno.tekstStatusu(), QString::fromUtf8(p.status));
+    if (okno.isEmpty())
+        return;
+    QWidget* w = otwarte(okno);
+    QVERIFY(!w->isModal());
+    if (okno == QLatin1String("Form9")) { // the alarm archive or the event archive
+        const bool alarmy = p.status == Alarmy;
+        QCOMPARE(w->windowTitle(), alarmy ? "Historia alarmów" : "Archiwum zdarzeń i alarmów");
+        QCOMPARE(s.okno.pobieranieArchiwum().alarmy(), alarmy);
+    }
+    if (okno == QLatin1String("Form2")) // a transfer asked for again asks first (below)
+        return;
+    akcja->trigger();
+    QCOMPARE(otwarte(okno), w);
+    QCOMPARE(ileOtwartych(okno), 1);
+    w->close();
+    QTRY_COMPARE(ileOtwartych(okno), 0);
 }
 
-void TestOknoGlowne::pasekStanuPokazujeStatus()
+// The code window shows stars, keeps no code, comes up once and clean, and shows a block in force.
+void TestOknoGlowne::oknoKodu()
 {
-    Program p;
-    QVERIFY(p.okno.tekstStatusu().isEmpty());
-    p.m.ustawStatus(QStringLiteral("HISTORIA ALARMÓW"));
-    QCOMPARE(p.okno.tekstStatusu(), QStringLiteral("HISTORIA ALARMÓW"));
-    p.m.wyczyscStatus();
-    QVERIFY(p.okno.tekstStatusu().isEmpty());
+    OknaScena s;
+    s.wyzwol(QStringLiteral("mnuKonfLog"));
+    QWidget* f3 = otwarte(QStringLiteral("Form3"));
+    auto* kod = f3->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* napis = f3->findChild<QLineEdit*>(QStringLiteral("Text2"));
+    QCOMPARE(kod->echoMode(), QLineEdit::Password);
+    QCOMPARE(kod->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, kod),
+             int('*'));
+    QCOMPARE(kolejnoscTabulacji(f3, kod, 3), (QStringList{"Text1", "Command1", "Text1"}));
+    QTest::keyClicks(kod, "12a4");
+    QTest::mouseClick(f3->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QCOMPARE(napis->text(), QStringLiteral("Nieprawidłowy kod"));
+    QVERIFY(kod->text().isEmpty());
+    QTest::keyClicks(kod, "12");
+    QTest::keyClick(f3->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::Key_Return);
+    QCOMPARE(napis->text(), QStringLiteral("Nieprawidłowa długość kodu"));
+    QTest::keyClick(f3, Qt::Key_Escape);
+    QTRY_COMPARE(s.m.status(), QString()); // gone, and its status with it
+    QVERIFY(!otwarte(QStringLiteral("Form3")));
+    s.wyzwol(QStringLiteral("mnuKonfLog"));
+    QVERIFY(otwarte(QStringLiteral("Form3"))->findChild<QLineEdit*>("Text2")->text().isEmpty());
+    otwarte(QStringLiteral("Form3"))->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    s.m.BlokadaDostepu = 1;
+    s.wyzwol(QStringLiteral("mnuKonfLog"));
+    QCOMPARE(otwarte(QStringLiteral("Form3"))->findChild<QLineEdit*>("Text2")->text(),
+             QStringLiteral("BLOKADA DOSTĘPU"));
 }
 
-void TestOknoGlowne::timer1OdliczaCoSekunde()
+// A download and an upload through the progress window; while the upload runs, another
+// transfer or a login asks first, and Cancel lets the upload go on.
+void TestOknoGlowne::przesylanie()
 {
-    Program p;
-    auto* timer = p.okno.findChild<QTimer*>(QStringLiteral("Timer1"));
-    QVERIFY(timer);
-    QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 1000);
-    // Selecting a COM option starts the watchdog; the window's timer drives it.
-    p.widget<QRadioButton>(QStringLiteral("Option1_2"))->setChecked(true);
-    QCOMPARE(p.m.WybranyPort, 2);
-    p.m.LicznikLacza = 1;
-    QTRY_COMPARE_WITH_TIMEOUT(p.okno.tekstStatusu(),
+    OknaScena s;
+    auto k = std::make_unique<PrzechwytKomunikatow>();
+    wykonaj(s, QStringLiteral("port uzytkownik instalator"));
+    s.wyzwol(QStringLiteral("Przycisk4"));
+    QWidget* f2 = otwarte(QStringLiteral("Form2"));
+    auto* etykieta = f2->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* pasek = f2->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    QCOMPARE(etykieta->text(), QStringLiteral("Trwa pobieranie danych z centralki"));
+    QVERIFY(s.czekaj([&] { return pasek->value() >= 50; }));
+    QVERIFY(s.doKonca());
+    QCOMPARE(s.m.KonfigJest, 1);
+    QVERIFY(!otwarte(QStringLiteral("Form2")));
+    QCOMPARE(s.m.status(), QString());
+    QVERIFY(k->teksty.isEmpty());
+
+    s.wyzwol(QStringLiteral("mnuKonfPrzekaz"));
+    QVERIFY(s.czekaj([&] { return s.m.KodOperacji == 70; }));
+    k.reset();
+    {
+        PrzechwytKomunikatow nie(false);
+        s.wyzwol(QStringLiteral("mnuKonfPobierz"));
+        s.wyzwol(QStringLiteral("mnuKonfLog"));
+        QCOMPARE(nie.pytania, (QList<bool>{true, true}));
+        QCOMPARE(s.m.KodOperacji, Bajt(70));
+        QVERIFY(!otwarte(QStringLiteral("Form3")));
+    }
+    k = std::make_unique<PrzechwytKomunikatow>();
+    f2 = otwarte(QStringLiteral("Form2"));
+    etykieta = f2->findChild<QLabel*>(QStringLiteral("Label1"));
+    pasek = f2->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    QCOMPARE(etykieta->text(), QStringLiteral("Trwa przesyłanie danych do centralki"));
+    QList<int> wartosci;
+    connect(pasek, &QProgressBar::valueChanged, [&](int v) { wartosci << v; });
+    // The writes end at 97; the read-back is a stage of its own, from 0 to 100 again.
+    QVERIFY(s.czekaj([&] { return etykieta->text() == tekst::EtykietaSprawdzania; }));
+    QVERIFY(s.czekaj([&] { return s.m.OdliczanieKonca > 0; }));
+    QCOMPARE(wartosci.mid(wartosci.indexOf(97), 2), (QList<int>{97, 0}));
+    QCOMPARE(pasek->value(), 100);
+    QVERIFY(s.czekaj([&] { return !otwarte(QStringLiteral("Form2")); }));
+    QCOMPARE(s.m.status(), QString());
+    QVERIFY(k->teksty.isEmpty());
+}
+
+void TestOknoGlowne::koniecWTrakciePrzesylania_data()
+{
+    QTest::addColumn<QString>("polecenie");
+    QTest::addColumn<bool>("zgoda");
+    QTest::addColumn<QString>("pytanie");
+    QTest::newRow("upload, Cancel") << "mnuKonfPrzekaz" << false << tekst::PytaniePrzerwanie;
+    QTest::newRow("upload, OK") << "mnuKonfPrzekaz" << true << tekst::PytaniePrzerwanie;
+    QTest::newRow("download, window closed")
+        << "mnuKonfPobierz" << true << tekst::PytaniePrzerwaniePobierania;
+    QTest::newRow("nothing running") << "" << true << QString();
+}
+
+// Leaving while a transfer runs asks; going, the port closes and nothing more goes out.
+void TestOknoGlowne::koniecWTrakciePrzesylania()
+{
+    QFETCH(QString, polecenie);
+    QFETCH(bool, zgoda);
+    QFETCH(QString, pytanie);
+    OknaScena s;
+    wykonaj(s, QStringLiteral("port uzytkownik instalator konfiguracja"));
+    if (!polecenie.isEmpty()) {
+        PrzechwytKomunikatow tak;
+        s.wyzwol(polecenie);
+        QVERIFY(s.czekaj([&] { return s.m.KodOperacji == 10 || s.m.KodOperacji == 70; }));
+    }
+    const Bajt przed = s.m.KodOperacji;
+    PrzechwytKomunikatow odpowiedz(zgoda);
+    if (polecenie.contains(QLatin1String("Pobierz")))
+        QCOMPARE(s.okno.close(), zgoda);
+    else
+        s.wyzwol(QStringLiteral("mnuKonfKoniec"));
+    QCOMPARE(odpowiedz.teksty, pytanie.isEmpty() ? QStringList() : QStringList{pytanie});
+    if (!zgoda) {
+        QCOMPARE(s.m.KodOperacji, przed);
+        return;
+    }
+    s.czekaj([] { return false; }, 1000);
+    const int bajty = s.przewod.bajtyDoCentrali();
+    s.czekaj([] { return false; }, 5000);
+    QCOMPARE(s.przewod.bajtyDoCentrali(), bajty);
+    QCOMPARE(s.sym.liczniki().koniecProgramowania, 0);
+}
+
+// On line with the simulated panel: the frames and button 7's picture follow the view from
+// either command, the lamps show the core's colours, the register and state boxes what came,
+// the clock the panel's time, a line lamp its line's parameters; the watchdog's flag, not the
+// status text, refuses a login while the panel is silent.
+void TestOknoGlowne::onLine()
+{
+    UstawieniaSymulatora u;
+    u.zegar = QDateTime(QDate(2026, 3, 7), QTime(9, 5, 0));
+    OknaScena s(u);
+    PrzechwytKomunikatow k;
+    for (int i = 0; i < 80; ++i)
+        QCOMPARE(s.k<QLineEdit>(QStringLiteral("Text4_%1").arg(i))->text(), QString::number(i + 1));
+    QVERIFY(s.k<QLineEdit>(QStringLiteral("Text1_2"))->text().isEmpty()); // no time yet
+    QMap<QString, QColor> legenda;
+    for (const char* n : {"Text8_0", "Text8_2", "Text8_4", "Text2_10", "Text2_12"})
+        legenda[n] = tlo(s, n);
+    wykonaj(s, QStringLiteral("port nadzorca"));
+    QAction* b7 = s.okno.akcja(przycisk(7));
+    QCOMPARE(b7->property("obrazek").toInt(), 7);
+    b7->trigger();
+    for (const char* r : RamkiOnLine)
+        QVERIFY2(!s.k<QGroupBox>(QLatin1String(r))->isHidden(), r);
+    QCOMPARE(b7->property("obrazek").toInt(), 10);
+    QStringList linie;
+    connect(&s.okno.zdarzenia().rejestr(), &Rejestr::dodano, [&](const QString& l) { linie << l; });
+    s.czekaj([] { return false; }, 90000);
+
+    QVERIFY(linie.size() >= 3);
+    const QString tekst5 = s.k<QPlainTextEdit>(QStringLiteral("Text5"))->toPlainText();
+    QCOMPARE(tekst5, QString(s.okno.zdarzenia().rejestr().tekst()).replace("\r\n", "\n"));
+    QVERIFY(tekst5.startsWith(linie.last().trimmed() + '\n')); // the newest line on top
+    QCOMPARE(s.k<QLineEdit>(QStringLiteral("Text6"))->text(), s.okno.zdarzenia().stanSystemu());
+    const QStringList zegar = {"09", "07", "03", "26"}; // hours, day, month, year
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(s.k<QLineEdit>(QStringLiteral("Text1_%1").arg(i + 2))->text(), zegar[i]);
+    QVERIFY(s.k<QLineEdit>(QStringLiteral("Text1_0"))->isReadOnly());
+
+    const QMap<KolorLampki, QColor> kolory = {
+        {KolorLampki::Bialy, QColor(255, 255, 255)},
+        {KolorLampki::Zielony, QColor(0, 255, 0)},
+        {KolorLampki::Czerwony, QColor(255, 0, 0)},
+        {KolorLampki::Niebieski, QColor(0, 128, 255)},
+        {KolorLampki::Zolty, QColor(255, 255, 0)},
+        {KolorLampki::Nieczynny, WidokMonitora::kolor(KolorLampki::Nieczynny)}};
+    // A line that does not exist is plainly apart from a disarmed one.
+    QVERIFY(kolory[KolorLampki::Nieczynny].lightness() <= 255 - 64);
+    const StanLampek& stan = s.okno.lampki().stan();
+    QSet<QRgb> widziane;
+    for (int i = 0; i < 80; ++i) {
+        const QColor c = tlo(s, QStringLiteral("Text4_%1").arg(i));
+        QCOMPARE(c, kolory[stan.linie[i]]);
+        widziane << c.rgb();
+    }
+    QVERIFY(widziane.size() >= 2);
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(tlo(s, QStringLiteral("Text2_%1").arg(i)), kolory[stan.strefy[i]]);
+        QCOMPARE(tlo(s, QStringLiteral("Text3_%1").arg(i)), kolory[stan.alarmy[i]]);
+    }
+    for (auto l = legenda.cbegin(); l != legenda.cend(); ++l)
+        QCOMPARE(tlo(s, l.key()), l.value());
+
+    // The lamp's hover text follows the image at each move, with a configuration only.
+    auto* lampka = s.k<QLineEdit>(QStringLiteral("Text4_6"));
+    QMouseEvent ruch(QEvent::MouseMove, QPointF(3, 3), lampka->mapToGlobal(QPointF(3, 3)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    s.m.KonfigJest = 1;
+    auto& linia = s.m.Obraz.Linie[7]; // a delayed line: its hover text gives the exit delay
+    linia[2] = 0x22;
+    linia[3] = 3;
+    linia[6] = 30;
+    linia[7] = 20;
+    linia[13] = 1;
+    for (const int wyjscie : {20, 45}) {
+        linia[7] = Bajt(wyjscie);
+        QApplication::sendEvent(lampka, &ruch);
+        QCOMPARE(lampka->toolTip(), podpowiedzLinii(s.m.Obraz, 7));
+        QVERIFY(lampka->toolTip().endsWith(QStringLiteral("=%1[s]").arg(wyjscie)));
+    }
+    QVERIFY(s.k<QLineEdit>(QStringLiteral("Text4_7"))->toolTip().isEmpty());
+    s.m.KonfigJest = 0;
+    linia[7] = 50;
+    QApplication::sendEvent(lampka, &ruch);
+    QVERIFY(lampka->toolTip().endsWith(QStringLiteral("=45[s]")));
+
+    s.wyzwol(QStringLiteral("mnuOn"));
+    for (const char* r : RamkiOnLine)
+        QVERIFY2(s.k<QGroupBox>(QLatin1String(r))->isHidden(), r);
+    QCOMPARE(b7->property("obrazek").toInt(), 7);
+
+    s.sym.zamilknij(s.przewod.terazUs(), 20000);
+    QVERIFY(s.czekaj([&] { return s.m.LaczeUtracone; }, 10000));
+    QCOMPARE(s.okno.tekstStatusu(), QStringLiteral("BRAK POŁĄCZENIA Z CENTRALĄ !!!!"));
+    s.m.ustawStatus(QStringLiteral("HISTORIA ALARMÓW"));
+    s.wyzwol(QStringLiteral("Przycisk1"));
+    QCOMPARE(k.teksty, QStringList{"Logowanie niemożliwe - brak połączenia z centralką"});
+    QVERIFY(s.czekaj([&] { return !s.m.LaczeUtracone; }, 30000));
+    s.m.ustawStatus(QStringLiteral("BRAK"));
+    s.wyzwol(QStringLiteral("mnuKonfLog"));
+    QCOMPARE(k.teksty.size(), 1);
+    QVERIFY(otwarte(QStringLiteral("Form3")));
+}
+
+void TestOknoGlowne::rejestr_data()
+{
+    QTest::addColumn<bool>("przewiniety");
+    QTest::newRow("cursor and view at the top") << false;
+    QTest::newRow("scrolled down to read") << true;
+}
+
+// The register box: a new line goes in front of the operator's notes without being undoable,
+// a view at the top follows it and one scrolled down stays put; the buttons clear and print.
+void TestOknoGlowne::rejestr()
+{
+    QFETCH(bool, przewiniety);
+    OknaScena s;
+    ZdarzeniaCentrali& z = s.okno.zdarzenia();
+    s.m.ustawOnLine(true);
+    s.okno.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.okno));
+    auto* t5 = s.k<QPlainTextEdit>(QStringLiteral("Text5"));
+    t5->setFocus();
+    QTest::keyClicks(t5, QStringLiteral("notatka"));
+    z.Komunikat(komunikat({1, 3, 12, 7, 5}));
+    const QString poLinii = QStringLiteral("07:05    ALARM z linii: 12 w strefie: 3\nnotatka");
+    QCOMPARE(t5->toPlainText(), poLinii);
+    QCOMPARE(z.rejestr().tekst(), QString(poLinii).replace("\n", "\r\n"));
+    t5->undo();
+    QCOMPARE(t5->toPlainText(), poLinii);
+    t5->moveCursor(QTextCursor::End);
+    QTest::keyClicks(t5, QStringLiteral("!"));
+    QVERIFY(z.rejestr().tekst().endsWith(QStringLiteral("notatka!")));
+    QVERIFY(t5->textCursor().position() > 0); // the next line leaves the operator's cursor
+    z.Komunikat(komunikat({2, 35, 7, 6}));
+    QVERIFY(t5->toPlainText().startsWith(QStringLiteral("07:06    ALARM błąd transmisji\n07:05")));
+    QVERIFY(t5->textCursor().position() > 0);
+    QTest::mouseClick(s.k<QPushButton>(QStringLiteral("Command1")), Qt::LeftButton);
+    QVERIFY(t5->toPlainText().isEmpty());
+    QVERIFY(z.rejestr().tekst().isEmpty());
+
+    const auto linie = [&](int od, int ile) {
+        for (int i = od; i < od + ile; ++i)
+            z.Komunikat(komunikat({1, 1, 1 + i % 80, i / 60 % 24, i % 60}));
+    };
+    linie(0, 60);
+    QScrollBar* pasek = t5->verticalScrollBar();
+    QVERIFY(pasek->maximum() > 30);
+    t5->moveCursor(QTextCursor::Start);
+    if (przewiniety)
+        pasek->setValue(20);
+    const auto gornaLinia = [t5] { return t5->cursorForPosition(QPoint(2, 2)).block().text(); };
+    const QString widoczna = gornaLinia();
+    linie(60, 30);
+    if (przewiniety) {
+        QCOMPARE(gornaLinia(), widoczna);
+    } else {
+        QVERIFY(gornaLinia().startsWith(QStringLiteral("01:29    ALARM z linii: 10")));
+        QCOMPARE(pasek->value(), 0);
+        QTest::keyClick(t5, Qt::Key_Down);
+        QCOMPARE(t5->textCursor().blockNumber(), 1);
+    }
+
+    QTemporaryDir katalog;
+    Drukarka::ustawKatalogPdf(katalog.path());
+    PrzechwytKomunikatow k;
+    QTest::mouseClick(s.k<QPushButton>(QStringLiteral("Command10")), Qt::LeftButton);
+    Drukarka::zaczekaj();
+    Drukarka::ustawKatalogPdf(QString());
+    const QStringList pliki = QDir(katalog.path()).entryList({QStringLiteral("*.pdf")});
+    QCOMPARE(pliki.size(), 1);
+    QCOMPARE(k.teksty.size(), 1);
+    QVERIFY(k.teksty[0].contains(pliki[0]));
+}
+
+void TestOknoGlowne::port_data()
+{
+    QTest::addColumn<int>("opcja");
+    QTest::addColumn<QString>("urzadzenie"); // "pty", another path, or a TCP address
+    QTest::addColumn<QString>("komunikat");  // a part of the one message, if the port fails
+    QTest::newRow("no panel") << 0 << ""
+                              << "";
+    QTest::newRow("COM1") << 1 << "pty"
+                          << "";
+    QTest::newRow("COM4") << 4 << "pty"
+                          << "";
+    QTest::newRow("no such device") << 2 << "/dev/zr05-nie-ma-takiego-portu"
+                                    << "nie ma takiego urządzenia";
+    QTest::newRow("TCP server tooltip") << 3 << "tcp://[fd00::20]:4001"
+                                        << "";
+}
+
+// The port choice: an open port answers the panel's polls, a failed one leaves everything to
+// choose again, the tooltip names the device, a lost device lets the user choose again, and
+// the window's own one-second timer drives the watchdog.
+void TestOknoGlowne::port()
+{
+    QFETCH(int, opcja);
+    QFETCH(QString, urzadzenie);
+    QFETCH(QString, komunikat);
+    auto pty = std::make_unique<Pty>();
+    const QString sciezka = urzadzenie == QLatin1String("pty") ? pty->sciezkaSlave() : urzadzenie;
+    const QByteArray zmienna = "ZR05_COM" + QByteArray::number(opcja);
+    qputenv(zmienna, sciezka.toLocal8Bit());
+    Module1 m;
+    Lacze lacze(m);
+    OknoGlowne okno(m, lacze);
+    PrzechwytKomunikatow k;
+    auto* wybor = okno.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(opcja));
+    wybor->click();
+    QCOMPARE(m.WybranyPort, opcja);
+    if (opcja > 0) {
+        QEvent podpowiedz(QEvent::ToolTip); // looked up when it is about to show
+        QApplication::sendEvent(wybor, &podpowiedz);
+        QVERIFY2(wybor->toolTip().contains(sciezka), qPrintable(wybor->toolTip()));
+    }
+    if (!urzadzenie.startsWith(QLatin1String("tcp")))
+        QTest::mouseClick(okno.findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
+    qunsetenv(zmienna);
+    if (urzadzenie.startsWith(QLatin1String("tcp")))
+        return;
+    auto* ramka = okno.findChild<QGroupBox*>(QStringLiteral("Frame7"));
+    const bool otwarty = komunikat.isEmpty();
+    QCOMPARE(k.teksty.size(), int(!otwarty));
+    if (!otwarty) {
+        QVERIFY2(k.teksty[0].contains(komunikat), qPrintable(k.teksty[0]));
+        QVERIFY(k.teksty[0].contains(sciezka) && k.teksty[0].contains("COM2"));
+    }
+    QCOMPARE(okno.port().otwarty(), otwarty && opcja > 0);
+    QCOMPARE(okno.findChild<QWidget*>(QStringLiteral("Picture1"))->isHidden(), otwarty);
+    QCOMPARE(ramka->isEnabled(), !otwarty);
+    QCOMPARE(okno.akcja(przycisk(1))->isEnabled(), otwarty && opcja > 0);
+    QCOMPARE(okno.akcja(Element::mnuKonf)->isEnabled(), otwarty);
+    if (!okno.port().otwarty())
+        return;
+    QCOMPARE(okno.port().urzadzenie(), sciezka);
+    pty->pisz(QByteArray("\x37\x44\x85", 3));
+    QCOMPARE(pty->czytaj(3, 3000), QByteArray("\x37\x00\xC9", 3));
+    auto* timer = okno.findChild<QTimer*>(QStringLiteral("Timer1"));
+    QVERIFY(timer->isActive() && timer->interval() == 1000);
+    m.LicznikLacza = 1;
+    QTRY_COMPARE_WITH_TIMEOUT(okno.tekstStatusu(),
                               QStringLiteral("BRAK POŁĄCZENIA Z CENTRALĄ !!!!"), 2500);
+    pty.reset();
+    QTRY_COMPARE_WITH_TIMEOUT(k.teksty.size(), 1, 3000);
+    QVERIFY(k.teksty[0].contains(sciezka));
+    QVERIFY(!okno.port().otwarty());
+    QVERIFY(ramka->isEnabled());
 }
 
-void TestOknoGlowne::oProgramieNiemodalneIJedno()
+void TestOknoGlowne::koniec()
 {
-    Program p;
-    p.okno.show();
-    p.akcja(QStringLiteral("mnuPomOPr"))->trigger();
-    auto okna = p.okno.findChildren<OknoOProgramie*>();
-    QCOMPARE(okna.size(), 1);
-    OknoOProgramie* o = okna.first();
-    QVERIFY(o->isVisible());
-    QVERIFY(!o->isModal());
-    QVERIFY(!QApplication::overrideCursor()); // the hourglass is gone once it is up
-    QStringList teksty;
-    for (QLabel* l : o->findChildren<QLabel*>())
-        teksty << l->text();
-    QVERIFY(teksty.contains(QStringLiteral("Program do centrali alarmowej ZR-5")));
-    QVERIFY(teksty.contains(QStringLiteral("VOR-electronics")));
-    p.akcja(QStringLiteral("mnuPomOPr"))->trigger();
-    QCOMPARE(p.okno.findChildren<OknoOProgramie*>().size(), 1);
-    o->close();
-    QTRY_COMPARE(p.okno.findChildren<OknoOProgramie*>().size(), 0);
-    p.akcja(QStringLiteral("mnuPomOPr"))->trigger();
-    QCOMPARE(p.okno.findChildren<OknoOProgramie*>().size(), 1);
-}
-
-void TestOknoGlowne::koniecKonczyProgram()
-{
-    Program p;
-    p.okno.show();
-    QTimer::singleShot(0, &p.okno, [&] { p.akcja(QStringLiteral("mnuKonfKoniec"))->trigger(); });
+    OknaScena s;
+    QTimer::singleShot(0, &s.okno, [&] { s.wyzwol(QStringLiteral("mnuKonfKoniec")); });
     QTimer straznik;
     straznik.setSingleShot(true);
     connect(&straznik, &QTimer::timeout, [] { QCoreApplication::exit(7); });
