@@ -23,32 +23,23 @@ const char* const RamkiOnLine[] = {"Frame1", "Frame2", "Frame4", "Frame5", "Fram
 // configuration downloaded through the progress window, or the state set in the core.
 void wykonaj(OknaScena& s, const QString& kroki)
 {
-    const KodyDostepu& kody = s.sym.ustawienia().kody;
+    using Krok = std::function<void(OknaScena&)>;
+    static const QMap<QString, Krok> Kroki = {
+        {"port", [](OknaScena& s) { s.port(1); }},
+        {"bezCentralki", [](OknaScena& s) { s.port(0); }},
+        {"uzytkownik", [](OknaScena& s) { s.zaloguj(s.sym.ustawienia().kody.uzytkownik); }},
+        {"nadzorca", [](OknaScena& s) { s.zaloguj(s.sym.ustawienia().kody.nadzorca); }},
+        {"instalator", [](OknaScena& s) { s.zaloguj(s.sym.ustawienia().kody.instalator); }},
+        {"pobierz", [](OknaScena& s) { s.wyzwol(QStringLiteral("Przycisk4")); }},
+        {"wylogujUzytkownika", [](OknaScena& s) { s.wyzwol(QStringLiteral("mnuKonfWyUZYT")); }},
+        {"wylogujInstalatora", [](OknaScena& s) { s.wyzwol(QStringLiteral("mnuKonfWyINST")); }},
+        {"zalogowany", [](OknaScena& s) { s.m.ustawCheck1(0, true); }},
+        {"instalatorWRdzeniu", [](OknaScena& s) { s.m.ustawCheck1(1, true); }},
+        {"konfiguracja", [](OknaScena& s) { s.m.WpisKonfig(); }},
+    };
     for (const QString& krok : kroki.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (krok == QLatin1String("port"))
-            s.port(1);
-        else if (krok == QLatin1String("bezCentralki"))
-            s.port(0);
-        else if (krok == QLatin1String("uzytkownik"))
-            s.zaloguj(kody.uzytkownik);
-        else if (krok == QLatin1String("nadzorca"))
-            s.zaloguj(kody.nadzorca);
-        else if (krok == QLatin1String("instalator"))
-            s.zaloguj(kody.instalator);
-        else if (krok == QLatin1String("pobierz"))
-            s.wyzwol(QStringLiteral("Przycisk4"));
-        else if (krok == QLatin1String("wylogujUzytkownika"))
-            s.wyzwol(QStringLiteral("mnuKonfWyUZYT"));
-        else if (krok == QLatin1String("wylogujInstalatora"))
-            s.wyzwol(QStringLiteral("mnuKonfWyINST"));
-        else if (krok == QLatin1String("zalogowany"))
-            s.m.ustawCheck1(0, true);
-        else if (krok == QLatin1String("instalatorWRdzeniu"))
-            s.m.ustawCheck1(1, true);
-        else if (krok == QLatin1String("konfiguracja"))
-            s.m.WpisKonfig();
-        else
-            QFAIL(qPrintable(krok));
+        QVERIFY2(Kroki.contains(krok), qPrintable(krok));
+        Kroki[krok](s);
         QVERIFY(s.doKonca());
     }
 }
@@ -66,89 +57,6 @@ QByteArray komunikat(std::initializer_list<int> b)
     return ramka::zSuma(r);
 }
 } // namespace
-
-class TestOknoGlowne : public QObject
-{
-    Q_OBJECT
-private slots:
-    void poziomyDostepu_data();
-    void poziomyDostepu();
-    void polecenia_data();
-    void polecenia();
-    void oknoKodu();
-    void przesylanie();
-    void koniecWTrakciePrzesylania_data();
-    void koniecWTrakciePrzesylania();
-    void onLine();
-    void rejestr_data();
-    void rejestr();
-    void port_data();
-    void port();
-    void koniec();
-};
-
-void TestOknoGlowne::poziomyDostepu_data()
-{
-    QTest::addColumn<QString>("kroki");
-    QTest::addColumn<QString>("czynne"); // every enabled item the core decides on
-    const QString start = "mnuKonfLog mnuKonfCzytaj mnuKonfKoniec mnuPom";
-    const QString port = start + " mnuKonf Przycisk1 Przycisk2";
-    const QString uzytkownik = " mnuKonfWyUZYT mnuOn mnuHist Przycisk8 Przycisk9";
-    const QString instalator = " mnuKonfWyINST mnuKonfPobierz Przycisk4";
-    const QString konfiguracja = " mnuProg mnuKonfZapisz mnuKonfDruk Przycisk3 Przycisk6";
-    QTest::newRow("start") << "" << start;
-    QTest::newRow("no panel") << "bezCentralki"
-                              << "mnuKonf mnuKonfCzytaj mnuKonfKoniec mnuPom Przycisk2";
-    QTest::newRow("port") << "port" << port;
-    QTest::newRow("user") << "port uzytkownik" << port + uzytkownik;
-    QTest::newRow("supervisor") << "port nadzorca" << port + uzytkownik + " Przycisk7";
-    QTest::newRow("installer") << "port uzytkownik instalator" << port + uzytkownik + instalator;
-    QTest::newRow("downloaded") << "port uzytkownik instalator pobierz"
-                                << port + uzytkownik + instalator + konfiguracja +
-                                       " mnuKonfPrzekaz Przycisk5";
-    QTest::newRow("user out") << "port nadzorca instalator pobierz wylogujUzytkownika"
-                              << port + instalator + konfiguracja + " mnuKonfPrzekaz Przycisk5";
-    QTest::newRow("installer out") << "port uzytkownik instalator pobierz wylogujInstalatora"
-                                   << port + uzytkownik + konfiguracja;
-}
-
-// The menu items and toolbar buttons follow the core after real logins and a download, and
-// the login boxes show who is in (the user cannot tick them).
-void TestOknoGlowne::poziomyDostepu()
-{
-    QFETCH(QString, kroki);
-    QFETCH(QString, czynne);
-    PrzechwytKomunikatow k;
-    OknaScena s;
-    wykonaj(s, kroki);
-    QStringList sa;
-    for (int i = 0; i < int(Element::Liczba); ++i)
-        if (s.okno.akcja(Element(i))->isEnabled())
-            sa << s.okno.akcja(Element(i))->objectName();
-    QStringList oczekiwane = czynne.split(' ');
-    sa.sort();
-    oczekiwane.sort();
-    QCOMPARE(sa, oczekiwane);
-    QVERIFY(k.teksty.isEmpty());
-    auto* uzytkownik = s.k<QCheckBox>(QStringLiteral("Check1_0"));
-    QCOMPARE(uzytkownik->isChecked(), czynne.contains(QLatin1String("mnuKonfWyUZYT")));
-    QCOMPARE(s.k<QCheckBox>(QStringLiteral("Check1_1"))->isChecked(),
-             czynne.contains(QLatin1String("mnuKonfWyINST")));
-    const bool bylo = uzytkownik->isChecked();
-    QTest::mouseClick(uzytkownik, Qt::LeftButton);
-    QCOMPARE(uzytkownik->isChecked(), bylo);
-    if (kroki.isEmpty()) {
-        // Only the help menu opens at start; nine toolbar buttons, each with its picture.
-        QStringList menu;
-        for (QAction* a : s.okno.menuBar()->actions())
-            menu << a->objectName() + (a->isEnabled() ? "+" : "");
-        QCOMPARE(menu.join(' '), QStringLiteral("mnuKonf mnuOn mnuProg mnuHist mnuPom+"));
-        int przyciski = 0;
-        for (QAction* a : s.k<QToolBar>(QStringLiteral("Toolbar1"))->actions())
-            przyciski += !a->isSeparator() && !a->icon().pixmap(32, 32).isNull();
-        QCOMPARE(przyciski, 9);
-    }
-}
 
 // A command makes its own check, whatever enabled its item; the window it opens comes up once.
 struct Polecenie {
@@ -198,428 +106,504 @@ const Polecenie Polecenia[] = {
     {"", "mnuPomOPr", "", "Form13", ""},
 };
 
-void TestOknoGlowne::polecenia_data()
+class TestOknoGlowne : public QObject
 {
-    QTest::addColumn<int>("wiersz");
-    for (int i = 0; i < int(std::size(Polecenia)); ++i)
-        QTest::addRow("%s %s", Polecenia[i].akcja, Polecenia[i].kroki) << i;
-}
+    Q_OBJECT
 
-void TestOknoGlowne::polecenia()
-{
-    QFETCH(int, wiersz);
-    const Polecenie& p = Polecenia[wiersz];
-    const QString okno = QLatin1String(p.okno), komunikat = QString::fromUtf8(p.komunikat);
-    OknaScena s;
-    wykonaj(s, QLatin1String(p.kroki));
-    PrzechwytKomunikatow k;
-    QAction* akcja = s.akcja(QLatin1String(p.akcja));
-    akcja->setEnabled(true);
-    akcja->trigger();
-    QCOMPARE(k.teksty, komunikat.isEmpty() ? QStringList() : QStringList{komunikat});
-    QVERIFY(!QApplication::overrideCursor()); // the hourglass is gone once the window is up
-    for (int i = 2; i <= 13; ++i)
-        QCOMPARE(ileOtwartych(QStringLiteral("Form%1").arg(i)),
-                 int(okno == QStringLiteral("Form%1").arg(i)));
-    QCOMPARE(s.okno.tekstStatusu(), QString::fromUtf8(p.status));
-    if (okno.isEmpty())
-        return;
-    QWidget* w = otwarte(okno);
-    QVERIFY(!w->isModal());
-    if (okno == QLatin1String("Form9")) { // the alarm archive or the event archive
-        const bool alarmy = p.status == Alarmy;
-        QCOMPARE(w->windowTitle(), alarmy ? "Historia alarmów" : "Archiwum zdarzeń i alarmów");
-        QCOMPARE(s.okno.pobieranieArchiwum().alarmy(), alarmy);
-    }
-    if (okno == QLatin1String("Form2")) // a transfer asked for again asks first (below)
-        return;
-    akcja->trigger();
-    QCOMPARE(otwarte(okno), w);
-    QCOMPARE(ileOtwartych(okno), 1);
-    w->close();
-    QTRY_COMPARE(ileOtwartych(okno), 0);
-}
-
-// The code window shows stars, keeps no code, comes up once and clean, and shows a block in force.
-void TestOknoGlowne::oknoKodu()
-{
-    OknaScena s;
-    s.wyzwol(QStringLiteral("mnuKonfLog"));
-    QWidget* f3 = otwarte(QStringLiteral("Form3"));
-    auto* kod = f3->findChild<QLineEdit*>(QStringLiteral("Text1"));
-    auto* napis = f3->findChild<QLineEdit*>(QStringLiteral("Text2"));
-    QCOMPARE(kod->echoMode(), QLineEdit::Password);
-    QCOMPARE(kod->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, kod),
-             int('*'));
-    QCOMPARE(kolejnoscTabulacji(f3, kod, 3), (QStringList{"Text1", "Command1", "Text1"}));
-    QTest::keyClicks(kod, "12a4");
-    QTest::mouseClick(f3->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-    QCOMPARE(napis->text(), QStringLiteral("Nieprawidłowy kod"));
-    QVERIFY(kod->text().isEmpty());
-    QTest::keyClicks(kod, "12");
-    QTest::keyClick(f3->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::Key_Return);
-    QCOMPARE(napis->text(), QStringLiteral("Nieprawidłowa długość kodu"));
-    QTest::keyClick(f3, Qt::Key_Escape);
-    QTRY_COMPARE(s.m.status(), QString()); // gone, and its status with it
-    QVERIFY(!otwarte(QStringLiteral("Form3")));
-    s.wyzwol(QStringLiteral("mnuKonfLog"));
-    QVERIFY(otwarte(QStringLiteral("Form3"))->findChild<QLineEdit*>("Text2")->text().isEmpty());
-    otwarte(QStringLiteral("Form3"))->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    s.m.BlokadaDostepu = 1;
-    s.wyzwol(QStringLiteral("mnuKonfLog"));
-    QCOMPARE(otwarte(QStringLiteral("Form3"))->findChild<QLineEdit*>("Text2")->text(),
-             QStringLiteral("BLOKADA DOSTĘPU"));
-}
-
-// A download and an upload through the progress window; while the upload runs, another
-// transfer or a login asks first, and Cancel lets the upload go on.
-void TestOknoGlowne::przesylanie()
-{
-    OknaScena s;
-    auto k = std::make_unique<PrzechwytKomunikatow>();
-    wykonaj(s, QStringLiteral("port uzytkownik instalator"));
-    s.wyzwol(QStringLiteral("Przycisk4"));
-    QWidget* f2 = otwarte(QStringLiteral("Form2"));
-    auto* etykieta = f2->findChild<QLabel*>(QStringLiteral("Label1"));
-    auto* pasek = f2->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
-    QCOMPARE(etykieta->text(), QStringLiteral("Trwa pobieranie danych z centralki"));
-    QVERIFY(s.czekaj([&] { return pasek->value() >= 50; }));
-    QVERIFY(s.doKonca());
-    QCOMPARE(s.m.KonfigJest, 1);
-    QVERIFY(!otwarte(QStringLiteral("Form2")));
-    QCOMPARE(s.m.status(), QString());
-    QVERIFY(k->teksty.isEmpty());
-
-    s.wyzwol(QStringLiteral("mnuKonfPrzekaz"));
-    QVERIFY(s.czekaj([&] { return s.m.KodOperacji == 70; }));
-    k.reset();
+private slots:
+    void poziomyDostepu_data()
     {
-        PrzechwytKomunikatow nie(false);
-        s.wyzwol(QStringLiteral("mnuKonfPobierz"));
+        QTest::addColumn<QString>("kroki");
+        QTest::addColumn<QString>("czynne"); // every enabled item the core decides on
+        const QString start = "mnuKonfLog mnuKonfCzytaj mnuKonfKoniec mnuPom";
+        const QString port = start + " mnuKonf Przycisk1 Przycisk2";
+        const QString uzytkownik = " mnuKonfWyUZYT mnuOn mnuHist Przycisk8 Przycisk9";
+        const QString instalator = " mnuKonfWyINST mnuKonfPobierz Przycisk4";
+        const QString konfiguracja = " mnuProg mnuKonfZapisz mnuKonfDruk Przycisk3 Przycisk6";
+        QTest::newRow("start") << "" << start;
+        QTest::newRow("no panel") << "bezCentralki"
+                                  << "mnuKonf mnuKonfCzytaj mnuKonfKoniec mnuPom Przycisk2";
+        QTest::newRow("port") << "port" << port;
+        QTest::newRow("user") << "port uzytkownik" << port + uzytkownik;
+        QTest::newRow("supervisor") << "port nadzorca" << port + uzytkownik + " Przycisk7";
+        QTest::newRow("installer")
+            << "port uzytkownik instalator" << port + uzytkownik + instalator;
+        QTest::newRow("downloaded")
+            << "port uzytkownik instalator pobierz"
+            << port + uzytkownik + instalator + konfiguracja + " mnuKonfPrzekaz Przycisk5";
+        QTest::newRow("user out") << "port nadzorca instalator pobierz wylogujUzytkownika"
+                                  << port + instalator + konfiguracja + " mnuKonfPrzekaz Przycisk5";
+        QTest::newRow("installer out") << "port uzytkownik instalator pobierz wylogujInstalatora"
+                                       << port + uzytkownik + konfiguracja;
+    }
+
+    // The menu items and toolbar buttons follow the core after real logins and a download, and
+    // the login boxes show who is in (the user cannot tick them).
+    void poziomyDostepu()
+    {
+        QFETCH(QString, kroki);
+        QFETCH(QString, czynne);
+        PrzechwytKomunikatow k;
+        OknaScena s;
+        wykonaj(s, kroki);
+        QStringList sa;
+        for (int i = 0; i < int(Element::Liczba); ++i)
+            if (s.okno.akcja(Element(i))->isEnabled())
+                sa << s.okno.akcja(Element(i))->objectName();
+        QStringList oczekiwane = czynne.split(' ');
+        sa.sort();
+        oczekiwane.sort();
+        QCOMPARE(sa, oczekiwane);
+        QVERIFY(k.teksty.isEmpty());
+        auto* uzytkownik = s.k<QCheckBox>(QStringLiteral("Check1_0"));
+        QCOMPARE(uzytkownik->isChecked(), czynne.contains(QLatin1String("mnuKonfWyUZYT")));
+        QCOMPARE(s.k<QCheckBox>(QStringLiteral("Check1_1"))->isChecked(),
+                 czynne.contains(QLatin1String("mnuKonfWyINST")));
+        const bool bylo = uzytkownik->isChecked();
+        QTest::mouseClick(uzytkownik, Qt::LeftButton);
+        QCOMPARE(uzytkownik->isChecked(), bylo);
+        if (kroki.isEmpty()) {
+            // Only the help menu opens at start; nine toolbar buttons, each with its picture.
+            QStringList menu;
+            for (QAction* a : s.okno.menuBar()->actions())
+                menu << a->objectName() + (a->isEnabled() ? "+" : "");
+            QCOMPARE(menu.join(' '), QStringLiteral("mnuKonf mnuOn mnuProg mnuHist mnuPom+"));
+            int przyciski = 0;
+            for (QAction* a : s.k<QToolBar>(QStringLiteral("Toolbar1"))->actions())
+                przyciski += !a->isSeparator() && !a->icon().pixmap(32, 32).isNull();
+            QCOMPARE(przyciski, 9);
+        }
+    }
+
+    void polecenia_data()
+    {
+        QTest::addColumn<int>("wiersz");
+        for (int i = 0; i < int(std::size(Polecenia)); ++i)
+            QTest::addRow("%s %s", Polecenia[i].akcja, Polecenia[i].kroki) << i;
+    }
+
+    void polecenia()
+    {
+        QFETCH(int, wiersz);
+        const Polecenie& p = Polecenia[wiersz];
+        const QString okno = QLatin1String(p.okno), komunikat = QString::fromUtf8(p.komunikat);
+        OknaScena s;
+        wykonaj(s, QLatin1String(p.kroki));
+        PrzechwytKomunikatow k;
+        QAction* akcja = s.akcja(QLatin1String(p.akcja));
+        akcja->setEnabled(true);
+        akcja->trigger();
+        QCOMPARE(k.teksty, komunikat.isEmpty() ? QStringList() : QStringList{komunikat});
+        QVERIFY(!QApplication::overrideCursor()); // the hourglass is gone once the window is up
+        for (int i = 2; i <= 13; ++i)
+            QCOMPARE(ileOtwartych(QStringLiteral("Form%1").arg(i)),
+                     int(okno == QStringLiteral("Form%1").arg(i)));
+        QCOMPARE(s.okno.tekstStatusu(), QString::fromUtf8(p.status));
+        if (okno.isEmpty())
+            return;
+        QWidget* w = otwarte(okno);
+        QVERIFY(!w->isModal());
+        if (okno == QLatin1String("Form9")) { // the alarm archive or the event archive
+            const bool alarmy = p.status == Alarmy;
+            QCOMPARE(w->windowTitle(), alarmy ? "Historia alarmów" : "Archiwum zdarzeń i alarmów");
+            QCOMPARE(s.okno.pobieranieArchiwum().alarmy(), alarmy);
+        }
+        if (okno == QLatin1String("Form2")) // a transfer asked for again asks first (below)
+            return;
+        akcja->trigger();
+        QCOMPARE(otwarte(okno), w);
+        QCOMPARE(ileOtwartych(okno), 1);
+        w->close();
+        QTRY_COMPARE(ileOtwartych(okno), 0);
+    }
+
+    // The code window shows stars, keeps no code, comes up once and clean, and shows a block in
+    // force.
+    void oknoKodu()
+    {
+        OknaScena s;
         s.wyzwol(QStringLiteral("mnuKonfLog"));
-        QCOMPARE(nie.pytania, (QList<bool>{true, true}));
-        QCOMPARE(s.m.KodOperacji, Bajt(70));
+        QWidget* f3 = otwarte(QStringLiteral("Form3"));
+        auto* kod = f3->findChild<QLineEdit*>(QStringLiteral("Text1"));
+        auto* napis = f3->findChild<QLineEdit*>(QStringLiteral("Text2"));
+        QCOMPARE(kod->echoMode(), QLineEdit::Password);
+        QCOMPARE(kod->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, kod),
+                 int('*'));
+        QCOMPARE(kolejnoscTabulacji(f3, kod, 3), (QStringList{"Text1", "Command1", "Text1"}));
+        QTest::keyClicks(kod, "12a4");
+        QTest::mouseClick(f3->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        QCOMPARE(napis->text(), QStringLiteral("Nieprawidłowy kod"));
+        QVERIFY(kod->text().isEmpty());
+        QTest::keyClicks(kod, "12");
+        QTest::keyClick(f3->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::Key_Return);
+        QCOMPARE(napis->text(), QStringLiteral("Nieprawidłowa długość kodu"));
+        QTest::keyClick(f3, Qt::Key_Escape);
+        QTRY_COMPARE(s.m.status(), QString()); // gone, and its status with it
         QVERIFY(!otwarte(QStringLiteral("Form3")));
+        s.wyzwol(QStringLiteral("mnuKonfLog"));
+        QVERIFY(otwarte(QStringLiteral("Form3"))->findChild<QLineEdit*>("Text2")->text().isEmpty());
+        otwarte(QStringLiteral("Form3"))->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        s.m.BlokadaDostepu = 1;
+        s.wyzwol(QStringLiteral("mnuKonfLog"));
+        QCOMPARE(otwarte(QStringLiteral("Form3"))->findChild<QLineEdit*>("Text2")->text(),
+                 QStringLiteral("BLOKADA DOSTĘPU"));
     }
-    k = std::make_unique<PrzechwytKomunikatow>();
-    f2 = otwarte(QStringLiteral("Form2"));
-    etykieta = f2->findChild<QLabel*>(QStringLiteral("Label1"));
-    pasek = f2->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
-    QCOMPARE(etykieta->text(), QStringLiteral("Trwa przesyłanie danych do centralki"));
-    QList<int> wartosci;
-    connect(pasek, &QProgressBar::valueChanged, [&](int v) { wartosci << v; });
-    // The writes end at 97; the read-back is a stage of its own, from 0 to 100 again.
-    QVERIFY(s.czekaj([&] { return etykieta->text() == tekst::EtykietaSprawdzania; }));
-    QVERIFY(s.czekaj([&] { return s.m.OdliczanieKonca > 0; }));
-    QCOMPARE(wartosci.mid(wartosci.indexOf(97), 2), (QList<int>{97, 0}));
-    QCOMPARE(pasek->value(), 100);
-    QVERIFY(s.czekaj([&] { return !otwarte(QStringLiteral("Form2")); }));
-    QCOMPARE(s.m.status(), QString());
-    QVERIFY(k->teksty.isEmpty());
-}
 
-void TestOknoGlowne::koniecWTrakciePrzesylania_data()
-{
-    QTest::addColumn<QString>("polecenie");
-    QTest::addColumn<bool>("zgoda");
-    QTest::addColumn<QString>("pytanie");
-    QTest::newRow("upload, Cancel") << "mnuKonfPrzekaz" << false << tekst::PytaniePrzerwanie;
-    QTest::newRow("upload, OK") << "mnuKonfPrzekaz" << true << tekst::PytaniePrzerwanie;
-    QTest::newRow("download, window closed")
-        << "mnuKonfPobierz" << true << tekst::PytaniePrzerwaniePobierania;
-    QTest::newRow("nothing running") << "" << true << QString();
-}
+    // A download and an upload through the progress window; while the upload runs, another
+    // transfer or a login asks first, and Cancel lets the upload go on.
+    void przesylanie()
+    {
+        OknaScena s;
+        auto k = std::make_unique<PrzechwytKomunikatow>();
+        wykonaj(s, QStringLiteral("port uzytkownik instalator"));
+        s.wyzwol(QStringLiteral("Przycisk4"));
+        QWidget* f2 = otwarte(QStringLiteral("Form2"));
+        auto* etykieta = f2->findChild<QLabel*>(QStringLiteral("Label1"));
+        auto* pasek = f2->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+        QCOMPARE(etykieta->text(), QStringLiteral("Trwa pobieranie danych z centralki"));
+        QVERIFY(s.czekaj([&] { return pasek->value() >= 50; }));
+        QVERIFY(s.doKonca());
+        QCOMPARE(s.m.KonfigJest, 1);
+        QVERIFY(!otwarte(QStringLiteral("Form2")));
+        QCOMPARE(s.m.status(), QString());
+        QVERIFY(k->teksty.isEmpty());
 
-// Leaving while a transfer runs asks; going, the port closes and nothing more goes out.
-void TestOknoGlowne::koniecWTrakciePrzesylania()
-{
-    QFETCH(QString, polecenie);
-    QFETCH(bool, zgoda);
-    QFETCH(QString, pytanie);
-    OknaScena s;
-    wykonaj(s, QStringLiteral("port uzytkownik instalator konfiguracja"));
-    if (!polecenie.isEmpty()) {
-        PrzechwytKomunikatow tak;
-        s.wyzwol(polecenie);
-        QVERIFY(s.czekaj([&] { return s.m.KodOperacji == 10 || s.m.KodOperacji == 70; }));
+        s.wyzwol(QStringLiteral("mnuKonfPrzekaz"));
+        QVERIFY(s.czekaj([&] { return s.m.KodOperacji == 70; }));
+        k.reset();
+        {
+            PrzechwytKomunikatow nie(false);
+            s.wyzwol(QStringLiteral("mnuKonfPobierz"));
+            s.wyzwol(QStringLiteral("mnuKonfLog"));
+            QCOMPARE(nie.pytania, (QList<bool>{true, true}));
+            QCOMPARE(s.m.KodOperacji, Bajt(70));
+            QVERIFY(!otwarte(QStringLiteral("Form3")));
+        }
+        k = std::make_unique<PrzechwytKomunikatow>();
+        f2 = otwarte(QStringLiteral("Form2"));
+        etykieta = f2->findChild<QLabel*>(QStringLiteral("Label1"));
+        pasek = f2->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+        QCOMPARE(etykieta->text(), QStringLiteral("Trwa przesyłanie danych do centralki"));
+        QList<int> wartosci;
+        connect(pasek, &QProgressBar::valueChanged, [&](int v) { wartosci << v; });
+        // The writes end at 97; the read-back is a stage of its own, from 0 to 100 again.
+        QVERIFY(s.czekaj([&] { return etykieta->text() == tekst::EtykietaSprawdzania; }));
+        QVERIFY(s.czekaj([&] { return s.m.OdliczanieKonca > 0; }));
+        QCOMPARE(wartosci.mid(wartosci.indexOf(97), 2), (QList<int>{97, 0}));
+        QCOMPARE(pasek->value(), 100);
+        QVERIFY(s.czekaj([&] { return !otwarte(QStringLiteral("Form2")); }));
+        QCOMPARE(s.m.status(), QString());
+        QVERIFY(k->teksty.isEmpty());
     }
-    const Bajt przed = s.m.KodOperacji;
-    PrzechwytKomunikatow odpowiedz(zgoda);
-    if (polecenie.contains(QLatin1String("Pobierz")))
-        QCOMPARE(s.okno.close(), zgoda);
-    else
-        s.wyzwol(QStringLiteral("mnuKonfKoniec"));
-    QCOMPARE(odpowiedz.teksty, pytanie.isEmpty() ? QStringList() : QStringList{pytanie});
-    if (!zgoda) {
-        QCOMPARE(s.m.KodOperacji, przed);
-        return;
+
+    void koniecWTrakciePrzesylania_data()
+    {
+        QTest::addColumn<QString>("polecenie");
+        QTest::addColumn<bool>("zgoda");
+        QTest::addColumn<QString>("pytanie");
+        QTest::newRow("upload, Cancel") << "mnuKonfPrzekaz" << false << tekst::PytaniePrzerwanie;
+        QTest::newRow("upload, OK") << "mnuKonfPrzekaz" << true << tekst::PytaniePrzerwanie;
+        QTest::newRow("download, window closed")
+            << "mnuKonfPobierz" << true << tekst::PytaniePrzerwaniePobierania;
+        QTest::newRow("nothing running") << "" << true << QString();
     }
-    s.czekaj([] { return false; }, 1000);
-    const int bajty = s.przewod.bajtyDoCentrali();
-    s.czekaj([] { return false; }, 5000);
-    QCOMPARE(s.przewod.bajtyDoCentrali(), bajty);
-    QCOMPARE(s.sym.liczniki().koniecProgramowania, 0);
-}
 
-// On line with the simulated panel: the frames and button 7's picture follow the view from
-// either command, the lamps show the core's colours, the register and state boxes what came,
-// the clock the panel's time, a line lamp its line's parameters; the watchdog's flag, not the
-// status text, refuses a login while the panel is silent.
-void TestOknoGlowne::onLine()
-{
-    UstawieniaSymulatora u;
-    u.zegar = QDateTime(QDate(2026, 3, 7), QTime(9, 5, 0));
-    OknaScena s(u);
-    PrzechwytKomunikatow k;
-    for (int i = 0; i < 80; ++i)
-        QCOMPARE(s.k<QLineEdit>(QStringLiteral("Text4_%1").arg(i))->text(), QString::number(i + 1));
-    QVERIFY(s.k<QLineEdit>(QStringLiteral("Text1_2"))->text().isEmpty()); // no time yet
-    QMap<QString, QColor> legenda;
-    for (const char* n : {"Text8_0", "Text8_2", "Text8_4", "Text2_10", "Text2_12"})
-        legenda[n] = tlo(s, n);
-    wykonaj(s, QStringLiteral("port nadzorca"));
-    QAction* b7 = s.okno.akcja(przycisk(7));
-    QCOMPARE(b7->property("obrazek").toInt(), 7);
-    b7->trigger();
-    for (const char* r : RamkiOnLine)
-        QVERIFY2(!s.k<QGroupBox>(QLatin1String(r))->isHidden(), r);
-    QCOMPARE(b7->property("obrazek").toInt(), 10);
-    QStringList linie;
-    connect(&s.okno.zdarzenia().rejestr(), &Rejestr::dodano, [&](const QString& l) { linie << l; });
-    s.czekaj([] { return false; }, 90000);
-
-    QVERIFY(linie.size() >= 3);
-    const QString tekst5 = s.k<QPlainTextEdit>(QStringLiteral("Text5"))->toPlainText();
-    QCOMPARE(tekst5, QString(s.okno.zdarzenia().rejestr().tekst()).replace("\r\n", "\n"));
-    QVERIFY(tekst5.startsWith(linie.last().trimmed() + '\n')); // the newest line on top
-    QCOMPARE(s.k<QLineEdit>(QStringLiteral("Text6"))->text(), s.okno.zdarzenia().stanSystemu());
-    const QStringList zegar = {"09", "07", "03", "26"}; // hours, day, month, year
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(s.k<QLineEdit>(QStringLiteral("Text1_%1").arg(i + 2))->text(), zegar[i]);
-    QVERIFY(s.k<QLineEdit>(QStringLiteral("Text1_0"))->isReadOnly());
-
-    const QMap<KolorLampki, QColor> kolory = {
-        {KolorLampki::Bialy, QColor(255, 255, 255)},
-        {KolorLampki::Zielony, QColor(0, 255, 0)},
-        {KolorLampki::Czerwony, QColor(255, 0, 0)},
-        {KolorLampki::Niebieski, QColor(0, 128, 255)},
-        {KolorLampki::Zolty, QColor(255, 255, 0)},
-        {KolorLampki::Nieczynny, WidokMonitora::kolor(KolorLampki::Nieczynny)}};
-    // A line that does not exist is plainly apart from a disarmed one.
-    QVERIFY(kolory[KolorLampki::Nieczynny].lightness() <= 255 - 64);
-    const StanLampek& stan = s.okno.lampki().stan();
-    QSet<QRgb> widziane;
-    for (int i = 0; i < 80; ++i) {
-        const QColor c = tlo(s, QStringLiteral("Text4_%1").arg(i));
-        QCOMPARE(c, kolory[stan.linie[i]]);
-        widziane << c.rgb();
+    // Leaving while a transfer runs asks; going, the port closes and nothing more goes out.
+    void koniecWTrakciePrzesylania()
+    {
+        QFETCH(QString, polecenie);
+        QFETCH(bool, zgoda);
+        QFETCH(QString, pytanie);
+        OknaScena s;
+        wykonaj(s, QStringLiteral("port uzytkownik instalator konfiguracja"));
+        if (!polecenie.isEmpty()) {
+            PrzechwytKomunikatow tak;
+            s.wyzwol(polecenie);
+            QVERIFY(s.czekaj([&] { return s.m.KodOperacji == 10 || s.m.KodOperacji == 70; }));
+        }
+        const Bajt przed = s.m.KodOperacji;
+        PrzechwytKomunikatow odpowiedz(zgoda);
+        if (polecenie.contains(QLatin1String("Pobierz")))
+            QCOMPARE(s.okno.close(), zgoda);
+        else
+            s.wyzwol(QStringLiteral("mnuKonfKoniec"));
+        QCOMPARE(odpowiedz.teksty, pytanie.isEmpty() ? QStringList() : QStringList{pytanie});
+        if (!zgoda) {
+            QCOMPARE(s.m.KodOperacji, przed);
+            return;
+        }
+        s.czekaj([] { return false; }, 1000);
+        const int bajty = s.przewod.bajtyDoCentrali();
+        s.czekaj([] { return false; }, 5000);
+        QCOMPARE(s.przewod.bajtyDoCentrali(), bajty);
+        QCOMPARE(s.sym.liczniki().koniecProgramowania, 0);
     }
-    QVERIFY(widziane.size() >= 2);
-    for (int i = 0; i < 10; ++i) {
-        QCOMPARE(tlo(s, QStringLiteral("Text2_%1").arg(i)), kolory[stan.strefy[i]]);
-        QCOMPARE(tlo(s, QStringLiteral("Text3_%1").arg(i)), kolory[stan.alarmy[i]]);
-    }
-    for (auto l = legenda.cbegin(); l != legenda.cend(); ++l)
-        QCOMPARE(tlo(s, l.key()), l.value());
 
-    // The lamp's hover text follows the image at each move, with a configuration only.
-    auto* lampka = s.k<QLineEdit>(QStringLiteral("Text4_6"));
-    QMouseEvent ruch(QEvent::MouseMove, QPointF(3, 3), lampka->mapToGlobal(QPointF(3, 3)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    s.m.KonfigJest = 1;
-    auto& linia = s.m.Obraz.Linie[7]; // a delayed line: its hover text gives the exit delay
-    linia[2] = 0x22;
-    linia[3] = 3;
-    linia[6] = 30;
-    linia[7] = 20;
-    linia[13] = 1;
-    for (const int wyjscie : {20, 45}) {
-        linia[7] = Bajt(wyjscie);
+    // On line with the simulated panel: the frames and button 7's picture follow the view from
+    // either command, the lamps show the core's colours, the register and state boxes what came,
+    // the clock the panel's time, a line lamp its line's parameters; the watchdog's flag, not the
+    // status text, refuses a login while the panel is silent.
+    void onLine()
+    {
+        UstawieniaSymulatora u;
+        u.zegar = QDateTime(QDate(2026, 3, 7), QTime(9, 5, 0));
+        OknaScena s(u);
+        PrzechwytKomunikatow k;
+        for (int i = 0; i < 80; ++i)
+            QCOMPARE(s.k<QLineEdit>(QStringLiteral("Text4_%1").arg(i))->text(),
+                     QString::number(i + 1));
+        QVERIFY(s.k<QLineEdit>(QStringLiteral("Text1_2"))->text().isEmpty()); // no time yet
+        QMap<QString, QColor> legenda;
+        for (const char* n : {"Text8_0", "Text8_2", "Text8_4", "Text2_10", "Text2_12"})
+            legenda[n] = tlo(s, n);
+        wykonaj(s, QStringLiteral("port nadzorca"));
+        QAction* b7 = s.okno.akcja(przycisk(7));
+        QCOMPARE(b7->property("obrazek").toInt(), 7);
+        b7->trigger();
+        for (const char* r : RamkiOnLine)
+            QVERIFY2(!s.k<QGroupBox>(QLatin1String(r))->isHidden(), r);
+        QCOMPARE(b7->property("obrazek").toInt(), 10);
+        QStringList linie;
+        connect(&s.okno.zdarzenia().rejestr(), &Rejestr::dodano,
+                [&](const QString& l) { linie << l; });
+        s.czekaj([] { return false; }, 90000);
+
+        QVERIFY(linie.size() >= 3);
+        const QString tekst5 = s.k<QPlainTextEdit>(QStringLiteral("Text5"))->toPlainText();
+        QCOMPARE(tekst5, QString(s.okno.zdarzenia().rejestr().tekst()).replace("\r\n", "\n"));
+        QVERIFY(tekst5.startsWith(linie.last().trimmed() + '\n')); // the newest line on top
+        QCOMPARE(s.k<QLineEdit>(QStringLiteral("Text6"))->text(), s.okno.zdarzenia().stanSystemu());
+        const QStringList zegar = {"09", "07", "03", "26"}; // hours, day, month, year
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(s.k<QLineEdit>(QStringLiteral("Text1_%1").arg(i + 2))->text(), zegar[i]);
+        QVERIFY(s.k<QLineEdit>(QStringLiteral("Text1_0"))->isReadOnly());
+
+        const QMap<KolorLampki, QColor> kolory = {
+            {KolorLampki::Bialy, QColor(255, 255, 255)},
+            {KolorLampki::Zielony, QColor(0, 255, 0)},
+            {KolorLampki::Czerwony, QColor(255, 0, 0)},
+            {KolorLampki::Niebieski, QColor(0, 128, 255)},
+            {KolorLampki::Zolty, QColor(255, 255, 0)},
+            {KolorLampki::Nieczynny, WidokMonitora::kolor(KolorLampki::Nieczynny)}};
+        // A line that does not exist is plainly apart from a disarmed one.
+        QVERIFY(kolory[KolorLampki::Nieczynny].lightness() <= 255 - 64);
+        const StanLampek& stan = s.okno.lampki().stan();
+        QSet<QRgb> widziane;
+        for (int i = 0; i < 80; ++i) {
+            const QColor c = tlo(s, QStringLiteral("Text4_%1").arg(i));
+            QCOMPARE(c, kolory[stan.linie[i]]);
+            widziane << c.rgb();
+        }
+        QVERIFY(widziane.size() >= 2);
+        for (int i = 0; i < 10; ++i) {
+            QCOMPARE(tlo(s, QStringLiteral("Text2_%1").arg(i)), kolory[stan.strefy[i]]);
+            QCOMPARE(tlo(s, QStringLiteral("Text3_%1").arg(i)), kolory[stan.alarmy[i]]);
+        }
+        for (auto l = legenda.cbegin(); l != legenda.cend(); ++l)
+            QCOMPARE(tlo(s, l.key()), l.value());
+
+        // The lamp's hover text follows the image at each move, with a configuration only.
+        auto* lampka = s.k<QLineEdit>(QStringLiteral("Text4_6"));
+        QMouseEvent ruch(QEvent::MouseMove, QPointF(3, 3), lampka->mapToGlobal(QPointF(3, 3)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        s.m.KonfigJest = 1;
+        auto& linia = s.m.Obraz.Linie[7]; // a delayed line: its hover text gives the exit delay
+        linia[2] = 0x22;
+        linia[3] = 3;
+        linia[6] = 30;
+        linia[7] = 20;
+        linia[13] = 1;
+        for (const int wyjscie : {20, 45}) {
+            linia[7] = Bajt(wyjscie);
+            QApplication::sendEvent(lampka, &ruch);
+            QCOMPARE(lampka->toolTip(), podpowiedzLinii(s.m.Obraz, 7));
+            QVERIFY(lampka->toolTip().endsWith(QStringLiteral("=%1[s]").arg(wyjscie)));
+        }
+        QVERIFY(s.k<QLineEdit>(QStringLiteral("Text4_7"))->toolTip().isEmpty());
+        s.m.KonfigJest = 0;
+        linia[7] = 50;
         QApplication::sendEvent(lampka, &ruch);
-        QCOMPARE(lampka->toolTip(), podpowiedzLinii(s.m.Obraz, 7));
-        QVERIFY(lampka->toolTip().endsWith(QStringLiteral("=%1[s]").arg(wyjscie)));
-    }
-    QVERIFY(s.k<QLineEdit>(QStringLiteral("Text4_7"))->toolTip().isEmpty());
-    s.m.KonfigJest = 0;
-    linia[7] = 50;
-    QApplication::sendEvent(lampka, &ruch);
-    QVERIFY(lampka->toolTip().endsWith(QStringLiteral("=45[s]")));
+        QVERIFY(lampka->toolTip().endsWith(QStringLiteral("=45[s]")));
 
-    s.wyzwol(QStringLiteral("mnuOn"));
-    for (const char* r : RamkiOnLine)
-        QVERIFY2(s.k<QGroupBox>(QLatin1String(r))->isHidden(), r);
-    QCOMPARE(b7->property("obrazek").toInt(), 7);
+        s.wyzwol(QStringLiteral("mnuOn"));
+        for (const char* r : RamkiOnLine)
+            QVERIFY2(s.k<QGroupBox>(QLatin1String(r))->isHidden(), r);
+        QCOMPARE(b7->property("obrazek").toInt(), 7);
 
-    s.sym.zamilknij(s.przewod.terazUs(), 20000);
-    QVERIFY(s.czekaj([&] { return s.m.LaczeUtracone; }, 10000));
-    QCOMPARE(s.okno.tekstStatusu(), QStringLiteral("BRAK POŁĄCZENIA Z CENTRALĄ !!!!"));
-    s.m.ustawStatus(QStringLiteral("HISTORIA ALARMÓW"));
-    s.wyzwol(QStringLiteral("Przycisk1"));
-    QCOMPARE(k.teksty, QStringList{"Logowanie niemożliwe - brak połączenia z centralką"});
-    QVERIFY(s.czekaj([&] { return !s.m.LaczeUtracone; }, 30000));
-    s.m.ustawStatus(QStringLiteral("BRAK"));
-    s.wyzwol(QStringLiteral("mnuKonfLog"));
-    QCOMPARE(k.teksty.size(), 1);
-    QVERIFY(otwarte(QStringLiteral("Form3")));
-}
-
-void TestOknoGlowne::rejestr_data()
-{
-    QTest::addColumn<bool>("przewiniety");
-    QTest::newRow("cursor and view at the top") << false;
-    QTest::newRow("scrolled down to read") << true;
-}
-
-// The register box: a new line goes in front of the operator's notes without being undoable,
-// a view at the top follows it and one scrolled down stays put; the buttons clear and print.
-void TestOknoGlowne::rejestr()
-{
-    QFETCH(bool, przewiniety);
-    OknaScena s;
-    ZdarzeniaCentrali& z = s.okno.zdarzenia();
-    s.m.ustawOnLine(true);
-    s.okno.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&s.okno));
-    auto* t5 = s.k<QPlainTextEdit>(QStringLiteral("Text5"));
-    t5->setFocus();
-    QTest::keyClicks(t5, QStringLiteral("notatka"));
-    z.Komunikat(komunikat({1, 3, 12, 7, 5}));
-    const QString poLinii = QStringLiteral("07:05    ALARM z linii: 12 w strefie: 3\nnotatka");
-    QCOMPARE(t5->toPlainText(), poLinii);
-    QCOMPARE(z.rejestr().tekst(), QString(poLinii).replace("\n", "\r\n"));
-    t5->undo();
-    QCOMPARE(t5->toPlainText(), poLinii);
-    t5->moveCursor(QTextCursor::End);
-    QTest::keyClicks(t5, QStringLiteral("!"));
-    QVERIFY(z.rejestr().tekst().endsWith(QStringLiteral("notatka!")));
-    QVERIFY(t5->textCursor().position() > 0); // the next line leaves the operator's cursor
-    z.Komunikat(komunikat({2, 35, 7, 6}));
-    QVERIFY(t5->toPlainText().startsWith(QStringLiteral("07:06    ALARM błąd transmisji\n07:05")));
-    QVERIFY(t5->textCursor().position() > 0);
-    QTest::mouseClick(s.k<QPushButton>(QStringLiteral("Command1")), Qt::LeftButton);
-    QVERIFY(t5->toPlainText().isEmpty());
-    QVERIFY(z.rejestr().tekst().isEmpty());
-
-    const auto linie = [&](int od, int ile) {
-        for (int i = od; i < od + ile; ++i)
-            z.Komunikat(komunikat({1, 1, 1 + i % 80, i / 60 % 24, i % 60}));
-    };
-    linie(0, 60);
-    QScrollBar* pasek = t5->verticalScrollBar();
-    QVERIFY(pasek->maximum() > 30);
-    t5->moveCursor(QTextCursor::Start);
-    if (przewiniety)
-        pasek->setValue(20);
-    const auto gornaLinia = [t5] { return t5->cursorForPosition(QPoint(2, 2)).block().text(); };
-    const QString widoczna = gornaLinia();
-    linie(60, 30);
-    if (przewiniety) {
-        QCOMPARE(gornaLinia(), widoczna);
-    } else {
-        QVERIFY(gornaLinia().startsWith(QStringLiteral("01:29    ALARM z linii: 10")));
-        QCOMPARE(pasek->value(), 0);
-        QTest::keyClick(t5, Qt::Key_Down);
-        QCOMPARE(t5->textCursor().blockNumber(), 1);
+        s.sym.zamilknij(s.przewod.terazUs(), 20000);
+        QVERIFY(s.czekaj([&] { return s.m.LaczeUtracone; }, 10000));
+        QCOMPARE(s.okno.tekstStatusu(), QStringLiteral("BRAK POŁĄCZENIA Z CENTRALĄ !!!!"));
+        s.m.ustawStatus(QStringLiteral("HISTORIA ALARMÓW"));
+        s.wyzwol(QStringLiteral("Przycisk1"));
+        QCOMPARE(k.teksty, QStringList{"Logowanie niemożliwe - brak połączenia z centralką"});
+        QVERIFY(s.czekaj([&] { return !s.m.LaczeUtracone; }, 30000));
+        s.m.ustawStatus(QStringLiteral("BRAK"));
+        s.wyzwol(QStringLiteral("mnuKonfLog"));
+        QCOMPARE(k.teksty.size(), 1);
+        QVERIFY(otwarte(QStringLiteral("Form3")));
     }
 
-    QTemporaryDir katalog;
-    Drukarka::ustawKatalogPdf(katalog.path());
-    PrzechwytKomunikatow k;
-    QTest::mouseClick(s.k<QPushButton>(QStringLiteral("Command10")), Qt::LeftButton);
-    Drukarka::zaczekaj();
-    Drukarka::ustawKatalogPdf(QString());
-    const QStringList pliki = QDir(katalog.path()).entryList({QStringLiteral("*.pdf")});
-    QCOMPARE(pliki.size(), 1);
-    QCOMPARE(k.teksty.size(), 1);
-    QVERIFY(k.teksty[0].contains(pliki[0]));
-}
+    void rejestr_data()
+    {
+        QTest::addColumn<bool>("przewiniety");
+        QTest::newRow("cursor and view at the top") << false;
+        QTest::newRow("scrolled down to read") << true;
+    }
 
-void TestOknoGlowne::port_data()
-{
-    QTest::addColumn<int>("opcja");
-    QTest::addColumn<QString>("urzadzenie"); // "pty", another path, or a TCP address
-    QTest::addColumn<QString>("komunikat");  // a part of the one message, if the port fails
-    QTest::newRow("no panel") << 0 << ""
+    // The register box: a new line goes in front of the operator's notes without being undoable,
+    // a view at the top follows it and one scrolled down stays put; the buttons clear and print.
+    void rejestr()
+    {
+        QFETCH(bool, przewiniety);
+        OknaScena s;
+        ZdarzeniaCentrali& z = s.okno.zdarzenia();
+        s.m.ustawOnLine(true);
+        s.okno.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.okno));
+        auto* t5 = s.k<QPlainTextEdit>(QStringLiteral("Text5"));
+        t5->setFocus();
+        QTest::keyClicks(t5, QStringLiteral("notatka"));
+        z.Komunikat(komunikat({1, 3, 12, 7, 5}));
+        const QString poLinii = QStringLiteral("07:05    ALARM z linii: 12 w strefie: 3\nnotatka");
+        QCOMPARE(t5->toPlainText(), poLinii);
+        QCOMPARE(z.rejestr().tekst(), QString(poLinii).replace("\n", "\r\n"));
+        t5->undo();
+        QCOMPARE(t5->toPlainText(), poLinii);
+        t5->moveCursor(QTextCursor::End);
+        QTest::keyClicks(t5, QStringLiteral("!"));
+        QVERIFY(z.rejestr().tekst().endsWith(QStringLiteral("notatka!")));
+        QVERIFY(t5->textCursor().position() > 0); // the next line leaves the operator's cursor
+        z.Komunikat(komunikat({2, 35, 7, 6}));
+        QVERIFY(
+            t5->toPlainText().startsWith(QStringLiteral("07:06    ALARM błąd transmisji\n07:05")));
+        QVERIFY(t5->textCursor().position() > 0);
+        QTest::mouseClick(s.k<QPushButton>(QStringLiteral("Command1")), Qt::LeftButton);
+        QVERIFY(t5->toPlainText().isEmpty());
+        QVERIFY(z.rejestr().tekst().isEmpty());
+
+        const auto linie = [&](int od, int ile) {
+            for (int i = od; i < od + ile; ++i)
+                z.Komunikat(komunikat({1, 1, 1 + i % 80, i / 60 % 24, i % 60}));
+        };
+        linie(0, 60);
+        QScrollBar* pasek = t5->verticalScrollBar();
+        QVERIFY(pasek->maximum() > 30);
+        t5->moveCursor(QTextCursor::Start);
+        if (przewiniety)
+            pasek->setValue(20);
+        const auto gornaLinia = [t5] { return t5->cursorForPosition(QPoint(2, 2)).block().text(); };
+        const QString widoczna = gornaLinia();
+        linie(60, 30);
+        if (przewiniety) {
+            QCOMPARE(gornaLinia(), widoczna);
+        } else {
+            QVERIFY(gornaLinia().startsWith(QStringLiteral("01:29    ALARM z linii: 10")));
+            QCOMPARE(pasek->value(), 0);
+            QTest::keyClick(t5, Qt::Key_Down);
+            QCOMPARE(t5->textCursor().blockNumber(), 1);
+        }
+
+        QTemporaryDir katalog;
+        Drukarka::ustawKatalogPdf(katalog.path());
+        PrzechwytKomunikatow k;
+        QTest::mouseClick(s.k<QPushButton>(QStringLiteral("Command10")), Qt::LeftButton);
+        Drukarka::zaczekaj();
+        Drukarka::ustawKatalogPdf(QString());
+        const QStringList pliki = QDir(katalog.path()).entryList({QStringLiteral("*.pdf")});
+        QCOMPARE(pliki.size(), 1);
+        QCOMPARE(k.teksty.size(), 1);
+        QVERIFY(k.teksty[0].contains(pliki[0]));
+    }
+
+    void port_data()
+    {
+        QTest::addColumn<int>("opcja");
+        QTest::addColumn<QString>("urzadzenie"); // "pty", another path, or a TCP address
+        QTest::addColumn<QString>("komunikat");  // a part of the one message, if the port fails
+        QTest::newRow("no panel") << 0 << ""
+                                  << "";
+        QTest::newRow("COM1") << 1 << "pty"
                               << "";
-    QTest::newRow("COM1") << 1 << "pty"
-                          << "";
-    QTest::newRow("COM4") << 4 << "pty"
-                          << "";
-    QTest::newRow("no such device") << 2 << "/dev/zr05-nie-ma-takiego-portu"
-                                    << "nie ma takiego urządzenia";
-    QTest::newRow("TCP server tooltip") << 3 << "tcp://[fd00::20]:4001"
-                                        << "";
-}
-
-// The port choice: an open port answers the panel's polls, a failed one leaves everything to
-// choose again, the tooltip names the device, a lost device lets the user choose again, and
-// the window's own one-second timer drives the watchdog.
-void TestOknoGlowne::port()
-{
-    QFETCH(int, opcja);
-    QFETCH(QString, urzadzenie);
-    QFETCH(QString, komunikat);
-    auto pty = std::make_unique<Pty>();
-    const QString sciezka = urzadzenie == QLatin1String("pty") ? pty->sciezkaSlave() : urzadzenie;
-    const QByteArray zmienna = "ZR05_COM" + QByteArray::number(opcja);
-    qputenv(zmienna, sciezka.toLocal8Bit());
-    Module1 m;
-    Lacze lacze(m);
-    OknoGlowne okno(m, lacze);
-    PrzechwytKomunikatow k;
-    auto* wybor = okno.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(opcja));
-    wybor->click();
-    QCOMPARE(m.WybranyPort, opcja);
-    if (opcja > 0) {
-        QEvent podpowiedz(QEvent::ToolTip); // looked up when it is about to show
-        QApplication::sendEvent(wybor, &podpowiedz);
-        QVERIFY2(wybor->toolTip().contains(sciezka), qPrintable(wybor->toolTip()));
+        QTest::newRow("COM4") << 4 << "pty"
+                              << "";
+        QTest::newRow("no such device") << 2 << "/dev/zr05-nie-ma-takiego-portu"
+                                        << "nie ma takiego urządzenia";
+        QTest::newRow("TCP server tooltip") << 3 << "tcp://[fd00::20]:4001"
+                                            << "";
     }
-    if (!urzadzenie.startsWith(QLatin1String("tcp")))
-        QTest::mouseClick(okno.findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
-    qunsetenv(zmienna);
-    if (urzadzenie.startsWith(QLatin1String("tcp")))
-        return;
-    auto* ramka = okno.findChild<QGroupBox*>(QStringLiteral("Frame7"));
-    const bool otwarty = komunikat.isEmpty();
-    QCOMPARE(k.teksty.size(), int(!otwarty));
-    if (!otwarty) {
-        QVERIFY2(k.teksty[0].contains(komunikat), qPrintable(k.teksty[0]));
-        QVERIFY(k.teksty[0].contains(sciezka) && k.teksty[0].contains("COM2"));
-    }
-    QCOMPARE(okno.port().otwarty(), otwarty && opcja > 0);
-    QCOMPARE(okno.findChild<QWidget*>(QStringLiteral("Picture1"))->isHidden(), otwarty);
-    QCOMPARE(ramka->isEnabled(), !otwarty);
-    QCOMPARE(okno.akcja(przycisk(1))->isEnabled(), otwarty && opcja > 0);
-    QCOMPARE(okno.akcja(Element::mnuKonf)->isEnabled(), otwarty);
-    if (!okno.port().otwarty())
-        return;
-    QCOMPARE(okno.port().urzadzenie(), sciezka);
-    pty->pisz(QByteArray("\x37\x44\x85", 3));
-    QCOMPARE(pty->czytaj(3, 3000), QByteArray("\x37\x00\xC9", 3));
-    auto* timer = okno.findChild<QTimer*>(QStringLiteral("Timer1"));
-    QVERIFY(timer->isActive() && timer->interval() == 1000);
-    m.LicznikLacza = 1;
-    QTRY_COMPARE_WITH_TIMEOUT(okno.tekstStatusu(),
-                              QStringLiteral("BRAK POŁĄCZENIA Z CENTRALĄ !!!!"), 2500);
-    pty.reset();
-    QTRY_COMPARE_WITH_TIMEOUT(k.teksty.size(), 1, 3000);
-    QVERIFY(k.teksty[0].contains(sciezka));
-    QVERIFY(!okno.port().otwarty());
-    QVERIFY(ramka->isEnabled());
-}
 
-void TestOknoGlowne::koniec()
-{
-    OknaScena s;
-    QTimer::singleShot(0, &s.okno, [&] { s.wyzwol(QStringLiteral("mnuKonfKoniec")); });
-    QTimer straznik;
-    straznik.setSingleShot(true);
-    connect(&straznik, &QTimer::timeout, [] { QCoreApplication::exit(7); });
-    straznik.start(5000);
-    QCOMPARE(QCoreApplication::exec(), 0);
-}
+    // The port choice: an open port answers the panel's polls, a failed one leaves everything to
+    // choose again, the tooltip names the device, a lost device lets the user choose again, and
+    // the window's own one-second timer drives the watchdog.
+    void port()
+    {
+        QFETCH(int, opcja);
+        QFETCH(QString, urzadzenie);
+        QFETCH(QString, komunikat);
+        auto pty = std::make_unique<Pty>();
+        const QString sciezka =
+            urzadzenie == QLatin1String("pty") ? pty->sciezkaSlave() : urzadzenie;
+        const QByteArray zmienna = "ZR05_COM" + QByteArray::number(opcja);
+        qputenv(zmienna, sciezka.toLocal8Bit());
+        Module1 m;
+        Lacze lacze(m);
+        OknoGlowne okno(m, lacze);
+        PrzechwytKomunikatow k;
+        auto* wybor = okno.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(opcja));
+        wybor->click();
+        QCOMPARE(m.WybranyPort, opcja);
+        if (opcja > 0) {
+            QEvent podpowiedz(QEvent::ToolTip); // looked up when it is about to show
+            QApplication::sendEvent(wybor, &podpowiedz);
+            QVERIFY2(wybor->toolTip().contains(sciezka), qPrintable(wybor->toolTip()));
+        }
+        if (!urzadzenie.startsWith(QLatin1String("tcp")))
+            QTest::mouseClick(okno.findChild<QPushButton*>(QStringLiteral("Command5")),
+                              Qt::LeftButton);
+        qunsetenv(zmienna);
+        if (urzadzenie.startsWith(QLatin1String("tcp")))
+            return;
+        auto* ramka = okno.findChild<QGroupBox*>(QStringLiteral("Frame7"));
+        const bool otwarty = komunikat.isEmpty();
+        QCOMPARE(k.teksty.size(), int(!otwarty));
+        if (!otwarty) {
+            QVERIFY2(k.teksty[0].contains(komunikat), qPrintable(k.teksty[0]));
+            QVERIFY(k.teksty[0].contains(sciezka) && k.teksty[0].contains("COM2"));
+        }
+        QCOMPARE(okno.port().otwarty(), otwarty && opcja > 0);
+        QCOMPARE(okno.findChild<QWidget*>(QStringLiteral("Picture1"))->isHidden(), otwarty);
+        QCOMPARE(ramka->isEnabled(), !otwarty);
+        QCOMPARE(okno.akcja(przycisk(1))->isEnabled(), otwarty && opcja > 0);
+        QCOMPARE(okno.akcja(Element::mnuKonf)->isEnabled(), otwarty);
+        if (!okno.port().otwarty())
+            return;
+        QCOMPARE(okno.port().urzadzenie(), sciezka);
+        pty->pisz(QByteArray("\x37\x44\x85", 3));
+        QCOMPARE(pty->czytaj(3, 3000), QByteArray("\x37\x00\xC9", 3));
+        auto* timer = okno.findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer->isActive() && timer->interval() == 1000);
+        m.LicznikLacza = 1;
+        QTRY_COMPARE_WITH_TIMEOUT(okno.tekstStatusu(),
+                                  QStringLiteral("BRAK POŁĄCZENIA Z CENTRALĄ !!!!"), 2500);
+        pty.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(k.teksty.size(), 1, 3000);
+        QVERIFY(k.teksty[0].contains(sciezka));
+        QVERIFY(!okno.port().otwarty());
+        QVERIFY(ramka->isEnabled());
+    }
+
+    void koniec()
+    {
+        OknaScena s;
+        QTimer::singleShot(0, &s.okno, [&] { s.wyzwol(QStringLiteral("mnuKonfKoniec")); });
+        QTimer straznik;
+        straznik.setSingleShot(true);
+        connect(&straznik, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+        straznik.start(5000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+};
 
 QTEST_MAIN(TestOknoGlowne)
 #include "tst_oknoglowne.moc"

@@ -357,185 +357,184 @@ QRect wOknie(const QWidget* w, const QWidget* okno)
 class TestWyglad : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void nazwyINapisy();
-    void uklad_data();
-    void uklad();
-    void edytor_data();
-    void edytor();
-};
-
-void TestWyglad::nazwyINapisy()
-{
-    static const QRegularExpression nazwy(QStringLiteral("^(\\w+) = (.*)$"));
-    static const QRegularExpression tekst(QStringLiteral("^(\\w+) ([\\w*-]+) ([tpro]) \"(.*)\"$"));
-    static const QRegularExpression zakres(QStringLiteral("^(\\w*)\\{(\\d+)-(\\d+)\\}$"));
-    WszystkieOkna o;
-    QStringList wiersze;
-    for (const QString& l : QString::fromUtf8(Napisy).split(u'\n', Qt::SkipEmptyParts)) {
-        if (!l.startsWith(' '))
-            wiersze << l;
-        else if (l.trimmed().startsWith('='))
-            wiersze.last() += l.trimmed().mid(1);
-        else
-            wiersze.last().insert(wiersze.last().size() - 1, l.trimmed().mid(1).chopped(1));
-    }
-    int napisow = 0;
-    for (const QString& l : wiersze) {
-        if (const auto n = nazwy.match(l); n.hasMatch()) {
-            QWidget* okno = o.okno(n.captured(1));
-            QVERIFY2(okno, qPrintable(l));
-            for (const QString& nazwa : n.captured(2).split(' ', Qt::SkipEmptyParts)) {
-                const auto z = zakres.match(nazwa);
-                for (int i = z.hasMatch() ? z.captured(2).toInt() : 0;
-                     i <= (z.hasMatch() ? z.captured(3).toInt() : 0); ++i) {
-                    const QString pelna = z.hasMatch() ? z.captured(1) + QString::number(i) : nazwa;
-                    QVERIFY2(okno->findChild<QObject*>(pelna),
-                             qPrintable(n.captured(1) + ' ' + pelna));
+    void nazwyINapisy()
+    {
+        static const QRegularExpression nazwy(QStringLiteral("^(\\w+) = (.*)$"));
+        static const QRegularExpression tekst(
+            QStringLiteral("^(\\w+) ([\\w*-]+) ([tpro]) \"(.*)\"$"));
+        static const QRegularExpression zakres(QStringLiteral("^(\\w*)\\{(\\d+)-(\\d+)\\}$"));
+        WszystkieOkna o;
+        QStringList wiersze;
+        for (const QString& l : QString::fromUtf8(Napisy).split(u'\n', Qt::SkipEmptyParts)) {
+            if (!l.startsWith(' '))
+                wiersze << l;
+            else if (l.trimmed().startsWith('='))
+                wiersze.last() += l.trimmed().mid(1);
+            else
+                wiersze.last().insert(wiersze.last().size() - 1, l.trimmed().mid(1).chopped(1));
+        }
+        int napisow = 0;
+        for (const QString& l : wiersze) {
+            if (const auto n = nazwy.match(l); n.hasMatch()) {
+                QWidget* okno = o.okno(n.captured(1));
+                QVERIFY2(okno, qPrintable(l));
+                for (const QString& nazwa : n.captured(2).split(' ', Qt::SkipEmptyParts)) {
+                    const auto z = zakres.match(nazwa);
+                    for (int i = z.hasMatch() ? z.captured(2).toInt() : 0;
+                         i <= (z.hasMatch() ? z.captured(3).toInt() : 0); ++i) {
+                        const QString pelna =
+                            z.hasMatch() ? z.captured(1) + QString::number(i) : nazwa;
+                        QVERIFY2(okno->findChild<QObject*>(pelna),
+                                 qPrintable(n.captured(1) + ' ' + pelna));
+                    }
                 }
+                continue;
             }
-            continue;
+            const auto t = tekst.match(l);
+            QVERIFY2(t.hasMatch(), qPrintable(l));
+            QWidget* okno = o.okno(t.captured(1));
+            const QString kontrolka = t.captured(2);
+            const char co = t.captured(3)[0].toLatin1();
+            QVERIFY2(okno, qPrintable(l));
+            ++napisow;
+            if (kontrolka == QLatin1String("*")) {
+                QStringList etykiety;
+                for (const QLabel* e : okno->findChildren<QLabel*>())
+                    etykiety << napis(e, co);
+                QVERIFY2(etykiety.contains(t.captured(4)), qPrintable(l));
+                continue;
+            }
+            // A menu's text is on its action, which carries the same name.
+            const QObject* k = kontrolka == QLatin1String("-")
+                                   ? static_cast<QObject*>(okno)
+                                   : okno->findChild<QAction*>(kontrolka);
+            if (!k)
+                k = okno->findChild<QObject*>(kontrolka);
+            QVERIFY2(k, qPrintable(l));
+            QCOMPARE(napis(k, co), t.captured(4));
         }
-        const auto t = tekst.match(l);
-        QVERIFY2(t.hasMatch(), qPrintable(l));
-        QWidget* okno = o.okno(t.captured(1));
-        const QString kontrolka = t.captured(2);
-        const char co = t.captured(3)[0].toLatin1();
-        QVERIFY2(okno, qPrintable(l));
-        ++napisow;
-        if (kontrolka == QLatin1String("*")) {
-            QStringList etykiety;
-            for (const QLabel* e : okno->findChildren<QLabel*>())
-                etykiety << napis(e, co);
-            QVERIFY2(etykiety.contains(t.captured(4)), qPrintable(l));
-            continue;
+        QVERIFY(napisow > 200);
+    }
+
+    void uklad_data()
+    {
+        QTest::addColumn<QSize>("rozmiar");
+        QTest::addColumn<bool>("onLine");
+        QTest::newRow("default size, port choice") << QSize() << false;
+        QTest::newRow("1920x1080, port choice") << QSize(1920, 1080) << false;
+        QTest::newRow("1024x768, on line") << QSize(1024, 768) << true;
+        QTest::newRow("1920x1080, on line") << QSize(1920, 1080) << true;
+    }
+
+    void uklad()
+    {
+        QFETCH(QSize, rozmiar);
+        QFETCH(bool, onLine);
+        Module1 m;
+        Lacze lacze(m);
+        OknoGlowne okno(m, lacze);
+        if (rozmiar.isValid())
+            okno.resize(rozmiar);
+        okno.show();
+        if (onLine) {
+            okno.potwierdzPort();
+            m.ustawOnLine(true);
+            m.Zegar = {59, 59, 23, 31, 12, 99};
+            m.ZegarZnany = true;
+            m.zglosZegar();
         }
-        // A menu's text is on its action, which carries the same name.
-        const QObject* k = kontrolka == QLatin1String("-") ? static_cast<QObject*>(okno)
-                                                           : okno->findChild<QAction*>(kontrolka);
-        if (!k)
-            k = okno->findChild<QObject*>(kontrolka);
-        QVERIFY2(k, qPrintable(l));
-        QCOMPARE(napis(k, co), t.captured(4));
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        QTest::qWait(50);
+        if (const QString katalog = qEnvironmentVariable("ZR05_ZRZUT"); !katalog.isEmpty())
+            okno.grab().save(QDir(katalog).filePath(QString(QTest::currentDataTag()) + ".png"));
+        auto ramka = [&](const char* nazwa) {
+            return okno.findChild<QGroupBox*>(QLatin1String(nazwa));
+        };
+        // The left column keeps its natural width, whatever room the right one leaves.
+        int naturalna = 0;
+        for (const char* nazwa : {"Frame7", "Frame3", "Frame4"})
+            if (ramka(nazwa)->isVisible())
+                naturalna = std::max(naturalna, ramka(nazwa)->sizeHint().width());
+        for (const char* nazwa : {"Frame7", "Frame3", "Frame4"})
+            QVERIFY2(!ramka(nazwa)->isVisible() || ramka(nazwa)->width() <= naturalna + 1, nazwa);
+        if (!onLine) {
+            auto* obraz = okno.findChild<QWidget*>(QStringLiteral("Picture1"));
+            QVERIFY(obraz->width() > 200 && obraz->height() > 150);
+            QVERIFY(!wOknie(obraz, &okno).intersects(wOknie(ramka("Frame7"), &okno)));
+            QVERIFY(okno.rect().contains(wOknie(ramka("Frame7"), &okno)));
+            return;
+        }
+        // Boxes show their whole text within the window, the lamps side by side.
+        const QRect obszar = okno.centralWidget()->rect();
+        QStringList pola = {"Text8_0",  "Text8_4", "Text6",  "Text2_9",
+                            "Text2_12", "Text1_0", "Text1_5"};
+        for (int i = 0; i < 80; ++i)
+            pola << QStringLiteral("Text4_%1").arg(i);
+        QList<QRect> lampy;
+        for (const QString& nazwa : pola) {
+            auto* l = okno.findChild<QLineEdit*>(nazwa);
+            const QRect r = wOknie(l, okno.centralWidget());
+            QVERIFY2(l->isVisible() && obszar.contains(r), qPrintable(nazwa));
+            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) + 4 <= l->width(),
+                     qPrintable(nazwa));
+            for (const QRect& inna : lampy)
+                QVERIFY2(!nazwa.startsWith("Text4") || !inna.intersects(r), qPrintable(nazwa));
+            if (nazwa.startsWith("Text4"))
+                lampy << r;
+        }
+        for (int i = 0; i < 10; ++i) {
+            auto* podpis = okno.findChild<QLabel*>(QStringLiteral("Label2_%1").arg(i));
+            QVERIFY(podpis->width() >= podpis->sizeHint().width());
+        }
+        QList<QRect> ramki; // the frames do not cover each other
+        for (const char* nazwa : {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6"}) {
+            const QRect r = wOknie(ramka(nazwa), &okno);
+            for (const QRect& inna : ramki)
+                QVERIFY2(!inna.intersects(r), nazwa);
+            ramki << r;
+        }
     }
-    QVERIFY(napisow > 200);
-}
 
-void TestWyglad::uklad_data()
-{
-    QTest::addColumn<QSize>("rozmiar");
-    QTest::addColumn<bool>("onLine");
-    QTest::newRow("default size, port choice") << QSize() << false;
-    QTest::newRow("1920x1080, port choice") << QSize(1920, 1080) << false;
-    QTest::newRow("1024x768, on line") << QSize(1024, 768) << true;
-    QTest::newRow("1920x1080, on line") << QSize(1920, 1080) << true;
-}
+    void edytor_data()
+    {
+        QTest::addColumn<int>("edytor");
+        for (int i = 0; i < int(std::size(Edytory)); ++i)
+            QTest::newRow(Edytory[i].nazwa) << i;
+    }
 
-void TestWyglad::uklad()
-{
-    QFETCH(QSize, rozmiar);
-    QFETCH(bool, onLine);
-    Module1 m;
-    Lacze lacze(m);
-    OknoGlowne okno(m, lacze);
-    if (rozmiar.isValid())
-        okno.resize(rozmiar);
-    okno.show();
-    if (onLine) {
-        okno.potwierdzPort();
-        m.ustawOnLine(true);
-        m.Zegar = {59, 59, 23, 31, 12, 99};
-        m.ZegarZnany = true;
-        m.zglosZegar();
+    // Asked for again, an editor comes up as it was left, not reloaded; a change the user declines
+    // to save leaves the image; closing asks nothing and clears the status.
+    void edytor()
+    {
+        QFETCH(int, edytor);
+        const Edytor& e = Edytory[edytor];
+        Module1 m;
+        m.KonfigJest = 1;
+        PrzechwytKomunikatow p(false);
+        e.pokaz(m, nullptr);
+        QPointer<QWidget> okno = otwarte(QLatin1String(e.nazwa));
+        if (*e.najpierw)
+            okno->findChild<QPushButton*>(e.najpierw)->click();
+        auto* wybor = okno->findChild<QComboBox*>(e.pole);
+        wybor->setCurrentIndex(wybor->currentIndex() == 0 ? 1 : 0);
+        const QString wybrane = wybor->currentText();
+        e.pokaz(m, nullptr);
+        QCOMPARE(ileOtwartych(QLatin1String(e.nazwa)), 1);
+        QCOMPARE(wybor->currentText(), wybrane);
+        QVERIFY(p.teksty.isEmpty());
+        const Konfiguracja przed = m.Obraz;
+        okno->findChild<QPushButton*>(e.zapis)->click();
+        QCOMPARE(p.teksty, QStringList{QString::fromUtf8(e.pytanie)});
+        QCOMPARE(p.pytania, QList<bool>{true});
+        okno->close();
+        QTRY_VERIFY(okno.isNull());
+        QCOMPARE(p.teksty.size(), 1);
+        QVERIFY(m.Obraz == przed);
+        QCOMPARE(m.status(), QString());
     }
-    QVERIFY(QTest::qWaitForWindowExposed(&okno));
-    QTest::qWait(50);
-    if (const QString katalog = qEnvironmentVariable("ZR05_ZRZUT"); !katalog.isEmpty())
-        okno.grab().save(QDir(katalog).filePath(QString(QTest::currentDataTag()) + ".png"));
-    auto ramka = [&](const char* nazwa) {
-        return okno.findChild<QGroupBox*>(QLatin1String(nazwa));
-    };
-    // The left column keeps its natural width, whatever room the right one leaves.
-    int naturalna = 0;
-    for (const char* nazwa : {"Frame7", "Frame3", "Frame4"})
-        if (ramka(nazwa)->isVisible())
-            naturalna = std::max(naturalna, ramka(nazwa)->sizeHint().width());
-    for (const char* nazwa : {"Frame7", "Frame3", "Frame4"})
-        QVERIFY2(!ramka(nazwa)->isVisible() || ramka(nazwa)->width() <= naturalna + 1, nazwa);
-    if (!onLine) {
-        auto* obraz = okno.findChild<QWidget*>(QStringLiteral("Picture1"));
-        QVERIFY(obraz->width() > 200 && obraz->height() > 150);
-        QVERIFY(!wOknie(obraz, &okno).intersects(wOknie(ramka("Frame7"), &okno)));
-        QVERIFY(okno.rect().contains(wOknie(ramka("Frame7"), &okno)));
-        return;
-    }
-    // Boxes show their whole text within the window, the lamps side by side.
-    const QRect obszar = okno.centralWidget()->rect();
-    QStringList pola = {"Text8_0", "Text8_4", "Text6", "Text2_9", "Text2_12", "Text1_0", "Text1_5"};
-    for (int i = 0; i < 80; ++i)
-        pola << QStringLiteral("Text4_%1").arg(i);
-    QList<QRect> lampy;
-    for (const QString& nazwa : pola) {
-        auto* l = okno.findChild<QLineEdit*>(nazwa);
-        const QRect r = wOknie(l, okno.centralWidget());
-        QVERIFY2(l->isVisible() && obszar.contains(r), qPrintable(nazwa));
-        QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) + 4 <= l->width(),
-                 qPrintable(nazwa));
-        for (const QRect& inna : lampy)
-            QVERIFY2(!nazwa.startsWith("Text4") || !inna.intersects(r), qPrintable(nazwa));
-        if (nazwa.startsWith("Text4"))
-            lampy << r;
-    }
-    for (int i = 0; i < 10; ++i) {
-        auto* podpis = okno.findChild<QLabel*>(QStringLiteral("Label2_%1").arg(i));
-        QVERIFY(podpis->width() >= podpis->sizeHint().width());
-    }
-    QList<QRect> ramki; // the frames do not cover each other
-    for (const char* nazwa : {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6"}) {
-        const QRect r = wOknie(ramka(nazwa), &okno);
-        for (const QRect& inna : ramki)
-            QVERIFY2(!inna.intersects(r), nazwa);
-        ramki << r;
-    }
-}
-
-void TestWyglad::edytor_data()
-{
-    QTest::addColumn<int>("edytor");
-    for (int i = 0; i < int(std::size(Edytory)); ++i)
-        QTest::newRow(Edytory[i].nazwa) << i;
-}
-
-// Asked for again, an editor comes up as it was left, not reloaded; a change the user declines
-// to save leaves the image; closing asks nothing and clears the status.
-void TestWyglad::edytor()
-{
-    QFETCH(int, edytor);
-    const Edytor& e = Edytory[edytor];
-    Module1 m;
-    m.KonfigJest = 1;
-    PrzechwytKomunikatow p(false);
-    e.pokaz(m, nullptr);
-    QPointer<QWidget> okno = otwarte(QLatin1String(e.nazwa));
-    if (*e.najpierw)
-        okno->findChild<QPushButton*>(e.najpierw)->click();
-    auto* wybor = okno->findChild<QComboBox*>(e.pole);
-    wybor->setCurrentIndex(wybor->currentIndex() == 0 ? 1 : 0);
-    const QString wybrane = wybor->currentText();
-    e.pokaz(m, nullptr);
-    QCOMPARE(ileOtwartych(QLatin1String(e.nazwa)), 1);
-    QCOMPARE(wybor->currentText(), wybrane);
-    QVERIFY(p.teksty.isEmpty());
-    const Konfiguracja przed = m.Obraz;
-    okno->findChild<QPushButton*>(e.zapis)->click();
-    QCOMPARE(p.teksty, QStringList{QString::fromUtf8(e.pytanie)});
-    QCOMPARE(p.pytania, QList<bool>{true});
-    okno->close();
-    QTRY_VERIFY(okno.isNull());
-    QCOMPARE(p.teksty.size(), 1);
-    QVERIFY(m.Obraz == przed);
-    QCOMPARE(m.status(), QString());
-}
+};
 
 QTEST_MAIN(TestWyglad)
 #include "tst_wyglad.moc"
