@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(s.k<QCheckBox>(QStringLiteral("Check1_1"))->isChecked(),
                  czynne.contains(QLatin1String("mnuKonfWyINST")));
         const bool bylo = uzytkownik->isChecked();
-        QTest::mouseClick(uzytkownik, Qt::LeftButton);
+        uzytkownik->click();
         QCOMPARE(uzytkownik->isChecked(), bylo);
         if (kroki.isEmpty()) {
             // Only the help menu opens at start; nine toolbar buttons, each with its picture.
