@@ -415,7 +415,6 @@ private slots:
         linia[2] = 0x22;
         linia[3] = 3;
         linia[6] = 30;
-        linia[7] = 20;
         linia[13] = 1;
         for (const int wyjscie : {20, 45}) {
             linia[7] = Bajt(wyjscie);
@@ -551,6 +550,7 @@ private slots:
             urzadzenie == QLatin1String("pty") ? pty->sciezkaSlave() : urzadzenie;
         const QByteArray zmienna = "ZR05_COM" + QByteArray::number(opcja);
         qputenv(zmienna, sciezka.toLocal8Bit());
+        const auto sprzatanie = qScopeGuard([&] { qunsetenv(zmienna); });
         Module1 m;
         Lacze lacze(m);
         OknoGlowne okno(m, lacze);
@@ -563,12 +563,9 @@ private slots:
             QApplication::sendEvent(wybor, &podpowiedz);
             QVERIFY2(wybor->toolTip().contains(sciezka), qPrintable(wybor->toolTip()));
         }
-        if (!urzadzenie.startsWith(QLatin1String("tcp")))
-            QTest::mouseClick(okno.findChild<QPushButton*>(QStringLiteral("Command5")),
-                              Qt::LeftButton);
-        qunsetenv(zmienna);
         if (urzadzenie.startsWith(QLatin1String("tcp")))
-            return;
+            return; // a TCP server is only named here
+        QTest::mouseClick(okno.findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
         auto* ramka = okno.findChild<QGroupBox*>(QStringLiteral("Frame7"));
         const bool otwarty = komunikat.isEmpty();
         QCOMPARE(k.teksty.size(), int(!otwarty));
