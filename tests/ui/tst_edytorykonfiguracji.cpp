@@ -616,6 +616,10 @@ private slots:
         s.otworz();
         QVERIFY(CzytajKonfig(s.m, plik));
         QVERIFY(bajtyPliku(s.m.Obraz) == bajtyPliku(b));
+        // What the window shows now comes from the new image: saved as it is, it changes nothing.
+        auto* wybor = s.e.wybor ? s.okno->findChild<QComboBox*>(s.e.wybor) : nullptr;
+        if (!wybor || wybor->currentIndex() >= 0)
+            s.zapisz();
         s.zapiszKazdyRekord();
         s.zamknij();
         QVERIFY2(bajtyPliku(s.m.Obraz) == bajtyPliku(b),
