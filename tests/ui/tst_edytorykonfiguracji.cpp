@@ -546,6 +546,7 @@ const Przypadek Przypadki[] = {
      "List2:10; Command1; Combo1=24; Combo2=59; Combo3=10; zapisz", "AutoUzbr(0..4)=24,59,10,4,2"},
     {"Form6", "żadnej strefy", "AutoUzbr(3..4)=1,2", "List1:01; Command2; List1:10:dwuklik; zapisz",
      "AutoUzbr(3..4)=0"},
+    {"Form6", "liczby spoza list", "AutoUzbr(0..2)=25,60,11", "Combo1=00; Combo1=25; zapisz", ""},
     {"Form6", "strefa 9", "AutoUzbr(3..4)=0", "List2:09:dwuklik; zapisz", "AutoUzbr(4)=1"},
 
     // The keypad and system editor.
