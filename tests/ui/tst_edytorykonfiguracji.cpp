@@ -16,8 +16,7 @@
 //   @Linie(1,8)=224  the image holds this already      zamknij, otworz   close, open again
 // Bytes are named as the image names them: Linie(5,2), Kontrole(1..24,2) (a range),
 // Linie(1,22..31)=1,2,0 (one value each, the last one for the rest), Linie(5,2)&0x70=0x40
-// (only the masked bits),
-// NazwyLinii(224..255)=<nn %1> (%1 is the position).
+// (only the masked bits), NazwyLinii(224..255)=<nn %1> (%1 is the position).
 
 #include "KolejnoscTabulacji.h"
 #include "Komunikaty.h"
@@ -222,12 +221,14 @@ public:
         QCOMPARE(m.status(), QString());
     }
     // Cancel leaves the image as it was; OK saves. Each click asks once.
-    void zapisz()
+    void zapisz(bool najpierwAnuluj = true)
     {
         auto* przycisk = okno->findChild<QAbstractButton*>(QLatin1String(e.zapisz));
         const Konfiguracja przed = m.Obraz;
         wZapisie = true;
         for (bool tak : {false, true}) {
+            if (!tak && !najpierwAnuluj)
+                continue;
             pytania = 0;
             odpowiedz = tak;
             przycisk->click();
@@ -245,7 +246,7 @@ public:
                 wybor->setCurrentIndex(i);
                 emit wybor->activated(i);
             }
-            zapisz();
+            zapisz(false);
         }
     }
 
@@ -330,41 +331,33 @@ struct Przypadek {
 
 const Przypadek Przypadki[] = {
     // The detection line editor.
-    {"Form4", "pola", "",
+    {"Form4", "pola i teksty",
+     "Linie(1,8..10)=169,0,0; Linie(7,8..10)=169,2,0; Linie(80,8..10)=48,1,12",
      "Combo1#01..80; Combo3_0#0..99; Combo3_1#0..99; Combo4#01..10; Combo5#3-stanowa|2-stanowa; "
      "Combo6#250 ms|500 ms|750 ms|1 sek.; Combo7#1..9; "
      "Combo8#Natychmiastowa|Opóźniona|Całodobowa|Warunkowa|Szyfrująca; Combo9#1..99; "
-     "Combo10#1..99; Combo11#1..80; Combo12#0..80",
+     "Combo10#1..99; Combo11#1..80; Combo12#0..80; Combo1?01 - TARAS; Combo2?TARAS; Combo1=07; "
+     "Combo1?07 - TARAS2; Combo1=80; Combo1?80 - DOKUMENT112",
      ""},
-    {"Form4", "tekst linii",
-     "Linie(1,8..10)=169,0,0; Linie(7,8..10)=169,2,0; Linie(80,8..10)=48,1,12",
-     "Combo1?01 - TARAS; Combo2?TARAS; Combo1=07; Combo1?07 - TARAS2; Combo1=80; "
-     "Combo1?80 - DOKUMENT112",
+    {"Form4", "typy",
+     "Linie(9,2)=0x12; Linie(9,6)=0; Linie(10,2)=0x12; Linie(10,6..7)=5,9; Linie(11,2)=0x14; "
+     "Linie(12,2)=0x18; Linie(12,4..7)=0,80,7,8; Linie(13,2)=0x11; "
+     "Linie(13,22..31)=5,0,0,0,0,0,0,0,0,0x80; Linie(14,2)=0x13",
+     "Combo1=09; Combo8?Natychmiastowa; Frame1?ukryta; Frame4?ukryta; Combo1=10; "
+     "Combo8?Opóźniona; Frame1?Linia Opóźniona; Frame3?ukryta; Frame4?ukryta; Combo9?5; "
+     "Combo10?9; Combo1=11; Combo8?Całodobowa; Frame1?ukryta; Frame4?ukryta; Combo1=12; "
+     "Combo8?Warunkowa; Frame1?Linia Warunkowa; Frame2?Czasy opóźnienia:; Frame3?Warunek; "
+     "Frame4?ukryta; Combo9?7; Combo10?8; Combo11?1; Combo12?80; Combo1=13; Combo8?Szyfrująca; "
+     "Frame1?ukryta; Frame4?Linia Szyfrująca; List1#01 - |03 - |80 - ; List2#02|04..79; "
+     "Combo1=14; Combo8?; Frame1?ukryta; Frame4?ukryta",
      ""},
-    {"Form4", "natychmiastowa", "Linie(9,2)=0x12; Linie(9,6)=0",
-     "Combo1=09; Combo8?Natychmiastowa; Frame1?ukryta; Frame4?ukryta", ""},
-    {"Form4", "opóźniona", "Linie(9,2)=0x12; Linie(9,6..7)=5,9",
-     "Combo1=09; Combo8?Opóźniona; Frame1?Linia Opóźniona; Frame3?ukryta; Frame4?ukryta; Combo9?5; "
-     "Combo10?9",
+    {"Form4", "pola linii",
+     "Linie(15,2..3)=0x42,0x85; Linie(15,12..21)=0,0,3,0,0,0,7,0; Linie(16,2..3)=0xA2,0x41; "
+     "Linie(17,2..3)=3,0x4C; Linie(17,9..21)=120,255,0",
+     "Combo1=15; Combo4?03; Combo5?2-stanowa; Combo6?1 sek.; Combo7?5; Combo1=16; "
+     "Combo5?3-stanowa; Combo6?500 ms; Combo1=17; Combo8?; Combo4?; Combo7?; Combo3_0?; "
+     "Combo3_1?; Combo6?; Combo5?3-stanowa",
      ""},
-    {"Form4", "całodobowa", "Linie(9,2)=0x14",
-     "Combo1=09; Combo8?Całodobowa; Frame1?ukryta; Frame4?ukryta", ""},
-    {"Form4", "warunkowa", "Linie(9,2)=0x18; Linie(9,4..7)=0,80,7,8",
-     "Combo1=09; Combo8?Warunkowa; Frame1?Linia Warunkowa; Frame2?Czasy opóźnienia:; "
-     "Frame3?Warunek; Frame4?ukryta; Combo9?7; Combo10?8; Combo11?1; Combo12?80",
-     ""},
-    {"Form4", "szyfrująca", "Linie(9,2)=0x11; Linie(9,22..31)=5,0,0,0,0,0,0,0,0,0x80",
-     "Combo1=09; Combo8?Szyfrująca; Frame1?ukryta; Frame4?Linia Szyfrująca; "
-     "List1#01 - |03 - |80 - ; List2#02|04..79",
-     ""},
-    {"Form4", "nieznany typ po znanym", "Linie(9,2)=0x11; Linie(10,2)=0x13",
-     "Combo1=09; Combo1=10; Combo8?; Frame1?ukryta; Frame4?ukryta", ""},
-    {"Form4", "pola linii", "Linie(9,2)=0x42; Linie(9,3)=0x85; Linie(9,12..21)=0,0,3,0,0,0,7,0,0,0",
-     "Combo1=09; Combo4?03; Combo5?2-stanowa; Combo6?1 sek.; Combo7?5", ""},
-    {"Form4", "sam bit 6 i bit 7 czułości", "Linie(9,2)=0xA2; Linie(9,3)=0x41",
-     "Combo1=09; Combo5?3-stanowa; Combo6?500 ms", ""},
-    {"Form4", "liczby spoza list", "Linie(9,2)=0x03; Linie(9,3)=0x4C; Linie(9,9..21)=120,255,0",
-     "Combo1=09; Combo8?; Combo4?; Combo7?; Combo3_0?; Combo3_1?; Combo6?; Combo5?3-stanowa", ""},
     {"Form4", "czułość", "Linie(1,2)&0x70=0x10", "Combo6=1 sek.; zapisz", "Linie(1,2)&0x70=0x40"},
     {"Form4", "2-stanowa", "Linie(1,3)&0xC0=0", "Combo5=2-stanowa; zapisz", "Linie(1,3)&0xC0=0xC0"},
     {"Form4", "3-stanowa", "Linie(1,3)&0xC0=0xC0", "Combo5=3-stanowa; zapisz", "Linie(1,3)&0xC0=0"},
@@ -413,8 +406,8 @@ const Przypadek Przypadki[] = {
      "Nazwa: <MAGAZYN1> została dopisana na pozycji: 224"},
     {"Form4", "pierwsze wolne miejsce",
      "NazwyLinii(224..255)=<nn %1>; NazwyLinii(224)=<nn 240>; NazwyLinii(225)=ABC",
-     "Combo2~OKNO; Command2", "NazwyLinii(226)=OKNO",
-     "Nazwa: <OKNO> została dopisana na pozycji: 226"},
+     "Combo2~ŁAŹNIA; Command2", "NazwyLinii(226)=ŁAŹNIA",
+     "Nazwa: <ŁAŹNIA> została dopisana na pozycji: 226"},
     {"Form4", "brak wolnego miejsca", "NazwyLinii(224..255)=N%1", "Combo2~NOWA; Command2", "",
      "Wszystkie nietypowe nazwy (32) są używane. Aby wpisać nową usuń najpierw jedną z nich."},
     {"Form4", "znaki spoza strony kodowej", "NazwyLinii(224..255)=<nn %1>", "Combo2~KOT→; Command2",
@@ -437,19 +430,15 @@ const Przypadek Przypadki[] = {
      "\"Dodaj do listy\". Zmiany nie zostały zapisane."},
 
     // The output editor.
-    {"Form8", "pola", "",
+    {"Form8", "pola i OC-01", "WyjOC(1,2..3)=192,6; WyjOC(1,14..20)=2,0,0,0,0,0,0x80",
      "Combo1#OC-01..16|Pk-01..02; Combo2#NO|NC; Combo3#0..9; Combo4#Automatyczne|Ręczne; "
-     "Combo5#0..9; Combo6#0..9",
-     ""},
-    {"Form8", "OC-01 z opisami zdarzeń", "WyjOC(1,2..3)=192,6; WyjOC(1,14..20)=2,0,0,0,0,0,0x80",
-     "Combo1?OC-01; Frame2?ukryta; Combo2?NO; Combo3?6; "
+     "Combo5#0..9; Combo6#0..9; Combo1?OC-01; Frame2?ukryta; Combo2?NO; Combo3?6; "
      "List1#02 - sabotaż w dowolnej linii|56 - OCHRONA; "
      "List2#01 - alarm w dowolnej linii|11 - alarm w strefie nr. 1|12..55",
      ""},
-    {"Form8", "NC", "WyjOC(1,2)=193", "Combo2?NC; zapisz", "WyjOC(1,2)=128"},
-    {"Form8", "NO", "WyjOC(3,2)=128", "Combo1=OC-03; Combo2=NO; zapisz", "WyjOC(3,2)=192"},
-    {"Form8", "opóźnienie OC", "WyjOC(3,3)=200", "Combo1=OC-03; Combo3?; Combo3=4; zapisz",
-     "WyjOC(3,3)=4"},
+    {"Form8", "kontakt i opóźnienie OC", "WyjOC(1,2)=193; WyjOC(3,2..3)=128,200",
+     "Combo2?NC; zapisz; Combo1=OC-03; Combo3?; Combo2=NO; Combo3=4; zapisz",
+     "WyjOC(1,2)=128; WyjOC(3,2..3)=192,4"},
     {"Form8", "zdarzenia", "WyjOC(3,14..20)=0",
      "Combo1=OC-03; List2:01; Command1; List2:11; Command1; List2:30:dwuklik; List2:44; Command1; "
      "List2:56; Command1; zapisz",
@@ -471,13 +460,12 @@ const Przypadek Przypadki[] = {
      "Combo1=OC-02; List2:01; Command1; Combo3=5; Combo1=OC-02; List1#; Combo3?0", ""},
 
     // The guard control editor.
-    {"Form5", "pola", "Kontrole(1..24,2)=24",
+    {"Form5", "pola i pierwsza kontrola",
+     "Kontrole(1..24,2)=24; Kontrole(1,0..7)=0,0,24,0,0,0,0,0x42",
      "Combo1#; Frame1?ukryta; Frame2?ukryta; Combo2#00..24; Combo3#00..59; Combo4#01..10; "
-     "Combo5#1..8",
-     ""},
-    {"Form5", "pierwsza kontrola", "Kontrole(1..24,2)=24; Kontrole(1,0..7)=0,0,24,0,0,0,0,0x42",
-     "Command1; Combo1#1; Combo1?1; Frame1?Czas kontroli:; Frame2?Wykonujący kontrole:; "
-     "Combo2?00; Combo3?00; Combo4?01; Combo5?1; List2#01..10; @Kontrole(1,0)=0; zapisz",
+     "Combo5#1..8; Command1; Combo1#1; Combo1?1; Frame1?Czas kontroli:; "
+     "Frame2?Wykonujący kontrole:; Combo2?00; Combo3?00; Combo4?01; Combo5?1; List2#01..10; "
+     "@Kontrole(1,0)=0; zapisz",
      "Kontrole(1,0..6)=1,1,0,0,1,0,0"},
     {"Form5", "wykaz bez wyboru",
      TRZY_KONTROLE "; Kontrole(5,0..2)=5,1,24; Kontrole(6,0..2)=0,1,8; Kontrole(7,0..2)=200,1,99",
@@ -513,8 +501,8 @@ const Przypadek Przypadki[] = {
      "Combo1=1; Combo2=24; zapisz; Combo1#1|2|3; zamknij; otworz; Combo1#2|3", "Kontrole(1,2)=24"},
 
     // The zone editor; its lists show the two-list picker every editor uses.
-    {"Form10", "pola", "", "Combo1#01..10; Combo1?01", ""},
-    {"Form10", "strefa 1", "Strefy(1,11..15)=0x3C", "List1#; List2#; zapisz", "Strefy(1,11..15)=0"},
+    {"Form10", "pola i strefa 1", "Strefy(1,11..15)=0x3C",
+     "Combo1#01..10; Combo1?01; List1#; List2#; zapisz", "Strefy(1,11..15)=0"},
     {"Form10", "strefa 10", "Strefy(10,14..15)=5,1", "Combo1=10; List1#01|03|09; List2#02|04..08",
      ""},
     {"Form10", "strefa 9", "Strefy(9,14..15)=0x80,1", "Combo1=09; List1#08; List2#01..07; zapisz",
@@ -538,10 +526,10 @@ const Przypadek Przypadki[] = {
      ""},
 
     // The automatic arming editor.
-    {"Form6", "pola", "AutoUzbr(0..4)=0",
-     "Combo1#00..24; Combo2#00..59; Combo3#0..10; List1#; List2#01..10", ""},
-    {"Form6", "pokazane", "AutoUzbr(0..4)=7,5,3,5,2",
-     "Combo1?07; Combo2?05; Combo3?3; List1#01|03|10; List2#02|04..09", ""},
+    {"Form6", "pola", "AutoUzbr(0..4)=7,5,3,5,2",
+     "Combo1#00..24; Combo2#00..59; Combo3#0..10; Combo1?07; Combo2?05; Combo3?3; "
+     "List1#01|03|10; List2#02|04..09",
+     ""},
     {"Form6", "strefa 10 i godzina 24", "AutoUzbr(0..4)=0,0,0,4,0",
      "List2:10; Command1; Combo1=24; Combo2=59; Combo3=10; zapisz", "AutoUzbr(0..4)=24,59,10,4,2"},
     {"Form6", "żadnej strefy", "AutoUzbr(3..4)=1,2", "List1:01; Command2; List1:10:dwuklik; zapisz",
@@ -550,9 +538,8 @@ const Przypadek Przypadki[] = {
     {"Form6", "strefa 9", "AutoUzbr(3..4)=0", "List2:09:dwuklik; zapisz", "AutoUzbr(4)=1"},
 
     // The keypad and system editor.
-    {"Form7", "pola", "CzasKodu=3; CzasBlokady=1", "Combo1#3..60; Combo2#1..99", ""},
-    {"Form7", "pusty obraz", "Urzadzenia(0..16)=0; KodyTajne=0; Buzzery=0",
-     "List1#; List2#; Option1_0?1; Option1_1?0; Check1_0?0", ""},
+    {"Form7", "pola", "CzasKodu=3; CzasBlokady=1; Urzadzenia(0..16)=0; KodyTajne=0; Buzzery=0",
+     "Combo1#3..60; Combo2#1..99; List1#; List2#; Option1_0?1; Option1_1?0; Check1_0?0", ""},
     {"Form7", "pokazane",
      "Urzadzenia(1..16)=0,0x31,0,0,0x99,0,0,0,0,0,0,0,0,0,0x3E,0; Buzzery=0x81; KlawFun=5; "
      "KodyTajne=5; CzasKodu=20; CzasBlokady=5",
@@ -573,19 +560,19 @@ class TestEdytoryKonfiguracji : public QObject
 {
     Q_OBJECT
 
-    static void wiersze()
+    static void wiersze(quint32 obrazy)
     {
         QTest::addColumn<int>("edytor");
         QTest::addColumn<quint32>("ziarno");
         for (int e = 0; e < int(std::size(Edytory)); ++e)
-            for (quint32 z : {1u, 2u, 3u, 4u})
+            for (quint32 z = 1; z <= obrazy; ++z)
                 QTest::addRow("%s %u", Edytory[e].okno, z) << e << z;
     }
 
 private slots:
     // Saving what the window shows, record after record, changes no byte; only the name box
     // takes typed text.
-    void niezmienionyZapisNicNieZmienia_data() { wiersze(); }
+    void niezmienionyZapisNicNieZmienia_data() { wiersze(4); }
     void niezmienionyZapisNicNieZmienia()
     {
         QFETCH(int, edytor);
@@ -602,7 +589,7 @@ private slots:
         QCOMPARE(s.komunikaty, QStringList());
     }
 
-    void otwartyEdytorPrzyOdczycieZapisujeNowa_data() { wiersze(); }
+    void otwartyEdytorPrzyOdczycieZapisujeNowa_data() { wiersze(2); }
     void otwartyEdytorPrzyOdczycieZapisujeNowa()
     {
         QFETCH(int, edytor);
@@ -631,9 +618,10 @@ private slots:
     {
         QTest::addColumn<int>("przypadek");
         QTest::addColumn<quint32>("ziarno");
+        // Each case over another of three random images.
         for (int i = 0; i < int(std::size(Przypadki)); ++i)
-            for (quint32 z : {5u, 6u})
-                QTest::addRow("%s %s %u", Przypadki[i].okno, Przypadki[i].nazwa, z) << i << z;
+            QTest::addRow("%s %s", Przypadki[i].okno, Przypadki[i].nazwa)
+                << i << quint32(5 + i % 3);
     }
     void przypadki()
     {
