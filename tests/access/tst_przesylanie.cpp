@@ -1,8 +1,11 @@
-// Login, download and upload end to end: the real link engine against the simulated panel,
-// in virtual time, with and without faults on the line.
+// Logins, downloads and uploads: code packing and the access levels against hand-given panel
+// answers, then the real link engine against the simulated panel, in virtual time, with and
+// without faults on the line.
 
+#include "KodyDostepu.h"
 #include "ObrazWCentrali.h"
 #include "Sprawdzenia.h"
+#include "StanowiskoLacza.h"
 #include "StanowiskoSymulatora.h"
 #include "access/Logowanie.h"
 #include "access/Przesylanie.h"
@@ -11,12 +14,73 @@
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace zr05;
 
 namespace
 {
+const char* const Niepoprawny = "Niepoprawny kod";
+const char* const Blokada = "BLOKADA DOSTĘPU";
+
+const struct {
+    const char* nazwa;
+    const char* kod;
+    const char* bajty;     // packed, empty when refused
+    const char* komunikat; // shown when refused
+} Kody[] = {
+    {"3 digits", "123", "", "Nieprawidłowa długość kodu"},
+    {"9 digits", "123456789", "", "Nieprawidłowa długość kodu"},
+    {"empty", "", "", "Nieprawidłowa długość kodu"},
+    {"letter", "12a4", "", "Nieprawidłowy kod"},
+    {"blank", "12 45", "", "Nieprawidłowy kod"},
+    {"arabic digit", "12٣4", "", "Nieprawidłowy kod"},
+    {"4 digits", "1234", "12 34 FF FF", ""},
+    {"5 digits", "90817", "90 81 7F FF", ""},
+    {"8 digits", "13572468", "13 57 24 68", ""},
+    {"zeros", "0000", "00 00 FF FF", ""},
+};
+
+// What the levels enable, by name: U the user's, P7 the supervisor's, I the installer's, W upload.
+const std::pair<const char*, QList<Element>> Uprawnienia[] = {
+    {"U",
+     {Element::mnuOn, Element::mnuHist, Element::mnuKonfWyUZYT, Element::Przycisk8,
+      Element::Przycisk9}},
+    {"P7", {Element::Przycisk7}},
+    {"I", {Element::mnuKonfPobierz, Element::mnuKonfWyINST, Element::Przycisk4}},
+    {"W", {Element::mnuKonfPrzekaz, Element::Przycisk5}},
+};
+
+// Steps: "1111:20" a code and the panel's answer, "1111:" a code with no answer yet, O / Z the
+// code window opened / closed, -U / -I a logout, W a configuration loaded; anything else is
+// played to the link (StanowiskoLacza::graj).
+const struct {
+    const char *nazwa, *kroki, *uprawnienia, *komunikat;
+    int proby, blokada, kodPo, zamkniecia;
+} Poziomy[] = {
+    {"user", "1111:20", "U", "", 0, 0, 0, 1},
+    {"supervisor", "2222:40", "U P7", "", 0, 0, 0, 1},
+    {"installer first", "3333:80", "", "", 0, 0, 0, 1},
+    {"other answer", "1111:21", "", "", 0, 0, 0, 1},
+    {"answer 0xFF", "1111:FF", "", "", 0, 0, 0, 1},
+    {"installer after user", "1111:20 3333:80", "U I", "", 0, 0, 0, 2},
+    // Upload waits for a configuration loaded while the installer is in.
+    {"configuration loaded", "1111:20 3333:80 W", "U I W", "", 0, 0, 0, 2},
+    {"installer logged out", "1111:20 3333:80 W -I", "U", "", 0, 0, 0, 2},
+    {"user logged out: on-line off", "2222:40 3333:80 N -U", "I", "", 0, 0, 0, 2},
+    {"wrong code", "0000:00", "", Niepoprawny, 1, 0, 0, 0},
+    {"a good code clears the count", "0000:00 0000:1F 1111:20 0000:00 0000:00", "U", Niepoprawny, 2,
+     0, 0, 1},
+    {"third wrong code: block", "9999:00 9999:00 9999:00", "", Blokada, 3, 1, 42, 0},
+    {"blocked: good codes refused", "9999:00 9999:00 9999:00 S K5 S 1111:20", "", Blokada, 3, 1, 0,
+     0},
+    {"unblocked by answer 4", "9999:00 9999:00 9999:00 S K5 S 12345678:04", "", "", 0, 0, 44, 0},
+    {"block found in the panel", "O S 37 6B 01 0A 53", "", Blokada, 0, 1, 0, 0},
+    {"zero bytes later lift no block", "O S 37 6B 01 0A 53 O S 37 6B 00 00 5E", "", Blokada, 0, 1,
+     0, 0},
+    {"access answer nobody waits for", "37 4C 00 40 3D", "", "", 0, 0, 0, 0},
+    {"answer after the code was replaced", "4444: =1 37 4C 00 00 7D", "", "", 0, 0, 1, 0},
+    {"closing the window forgets the code", "87654321: Z", "", "", 0, 0, 0, 0},
+};
 
 struct Program : StanowiskoSymulatora {
     Logowanie logowanie{m, lacze};
@@ -54,16 +118,90 @@ class TestPrzesylanie : public QObject
 {
     Q_OBJECT
 private slots:
-    void bezInstalatoraNicNieRusza()
+    void kody_data() { wierszeTabeli(Kody); }
+    void kody()
     {
-        Program p;
-        p.zaloguj(p.sym.ustawienia().kody.uzytkownik);
-        const QString odmowa =
-            QStringLiteral("Nie zalogowany instalator. Operacja nie może być wykonana.");
-        QCOMPARE(p.przesylanie.pobierz().value_or(QString()), odmowa);
-        QCOMPARE(p.przesylanie.przekaz().value_or(QString()), odmowa);
-        QCOMPARE(p.m.KodOperacji, Bajt(0));
-        QCOMPARE(p.m.status(), QString());
+        const auto& w = wiersz(Kody);
+        const QString kod = QString::fromUtf8(w.kod);
+        std::array<Bajt, 4> spakowany{9, 9, 9, 9};
+        const bool dobry = *w.bajty;
+        QCOMPARE(Logowanie::spakujKod(kod, spakowany) == Logowanie::OcenaKodu::Dobry, dobry);
+        const QByteArray bajty = dobry ? QByteArray::fromHex(w.bajty) : QByteArray(4, 0);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(spakowany.data()), 4), bajty);
+        if (dobry) {
+            // The simulated panel packs and reads codes the same way.
+            QCOMPARE(spakujKod(kod), bajty);
+            QCOMPARE(rozpakujKod(bajty), kod);
+            return;
+        }
+        StanowiskoLacza s;
+        Logowanie logowanie(s.m, s.lacze);
+        QSignalSpy czysc(&logowanie, &Logowanie::wyczyscKod);
+        logowanie.zatwierdzKod(kod);
+        QCOMPARE(logowanie.komunikat(), QString::fromUtf8(w.komunikat));
+        QCOMPARE(czysc.count(), 1);
+        s.graj(QStringLiteral("S"));
+        QCOMPARE(s.wyslane, QByteArray());
+    }
+
+    void poziomy_data() { wierszeTabeli(Poziomy); }
+    void poziomy()
+    {
+        const auto& w = wiersz(Poziomy);
+        StanowiskoLacza s;
+        Logowanie logowanie(s.m, s.lacze);
+        Przesylanie przesylanie(s.m, s.lacze);
+        QSignalSpy zamkniecia(&logowanie, &Logowanie::zamknijOkno);
+        for (const QString& k : QString::fromLatin1(w.kroki).split(' ')) {
+            if (k.contains(':')) {
+                logowanie.zatwierdzKod(k.section(':', 0, 0));
+                if (!k.endsWith(':')) {
+                    s.graj(QStringLiteral("S"));
+                    s.odbierz(
+                        ramka::zSuma(QByteArray::fromHex("374C00" + k.section(':', 1).toLatin1())));
+                }
+            } else if (k == "O") {
+                logowanie.oknoOtwarte();
+            } else if (k == "Z") {
+                logowanie.oknoZamkniete();
+            } else if (k == "-U") {
+                logowanie.wylogujUzytkownika();
+            } else if (k == "-I") {
+                logowanie.wylogujInstalatora();
+            } else if (k == "W") {
+                s.m.WpisKonfig();
+            } else {
+                s.graj(k);
+            }
+        }
+        QStringList uprawnienia;
+        for (const auto& [nazwa, elementy] : Uprawnienia) {
+            const auto ile = std::count_if(elementy.begin(), elementy.end(),
+                                           [&](Element e) { return s.m.dostepny(e); });
+            QVERIFY2(ile == 0 || ile == qsizetype(elementy.size()), nazwa);
+            if (ile)
+                uprawnienia << QLatin1String(nazwa);
+        }
+        QCOMPARE(uprawnienia.join(' '), QLatin1String(w.uprawnienia));
+        QCOMPARE(s.m.zalogowanyInstalator(), uprawnienia.contains("I"));
+        QCOMPARE(logowanie.komunikat(), QString::fromUtf8(w.komunikat));
+        QCOMPARE(s.m.ProbyKodu, w.proby);
+        QCOMPARE(s.m.BlokadaDostepu, w.blokada);
+        QCOMPARE(s.m.KodOperacji, Bajt(w.kodPo));
+        QCOMPARE(zamkniecia.count(), w.zamkniecia);
+        if (w.kodPo == 0) {
+            // Nothing left to send, no code kept, the view off.
+            QVERIFY(s.m.KodWprowadzony == (std::array<Bajt, 4>{}));
+            s.graj(QStringLiteral("| S P"));
+            QCOMPARE(s.wyslane, QByteArray::fromHex("3700C9"));
+        }
+        if (!s.m.zalogowanyInstalator()) {
+            const QString odmowa =
+                QStringLiteral("Nie zalogowany instalator. Operacja nie może być wykonana.");
+            QCOMPARE(przesylanie.pobierz().value_or(QString()), odmowa);
+            QCOMPARE(przesylanie.przekaz().value_or(QString()), odmowa);
+            QCOMPARE(s.m.KodOperacji, Bajt(w.kodPo));
+        }
     }
 
     void pobranieWypelniaCalyObraz()
@@ -319,6 +457,9 @@ private slots:
         QCOMPARE(p.m.BlokadaDostepu, 1);
         QCOMPARE(p.pamiec(0x0757, 2), QByteArray("\x01\x19", 2));
         QCOMPARE(p.m.Obraz.CzasBlokady, Bajt(25));
+        p.zaloguj(p.sym.ustawienia().kody.uzytkownik); // refused while blocked
+        QCOMPARE(p.logowanie.komunikat(), tekst::BlokadaDostepu);
+        QVERIFY(!p.m.zalogowanyUzytkownik());
 
         // A later window learns of the block from the panel even in a fresh program.
         Program nowy;

@@ -1,0 +1,411 @@
+// Archives: the start request, storing of answers frame by frame (ends, stops, late answers,
+// the full table), a whole download from the simulated panel, the lines shown for a range,
+// and the printout.
+
+#include "RamkiArchiwum.h"
+#include "StanowiskoLacza.h"
+#include "StanowiskoSymulatora.h"
+#include "archive/PobieranieArchiwum.h"
+#include "archive/WidokArchiwum.h"
+#include "archive/WydrukArchiwum.h"
+
+#include <QSignalSpy>
+
+using namespace zr05;
+
+namespace
+{
+using Rekord = TabeleArchiwum::Rekord;
+const char* const Zakonczone = "Pobieranie archiwum z centralki zakończone.";
+const char* const Trwa = "Pobieranie archiwum z centralki.";
+const char* const Pelna = "Pobieranie archiwum zatrzymane po 1025 rekordach - tyle mieści "
+                          "program; dalszych rekordów nie pobrano.";
+
+const struct {
+    const char *nazwa, *od, *zadanie; // the request for "od", none when logged out
+    bool alarmy;
+} Starty[] = {
+    {"events, 2005-03-07", "2005 03 07 12 30", "37 B2 01 07 03 05 07", false},
+    {"alarms, 2099-12-31", "2099 12 31 23 59", "37 B2 02 1F 0C 63 87", true},
+    {"events, 2000-01-01", "2000 01 01 00 00", "37 B2 01 01 01 00 14", false},
+    {"logged out", "2025 03 10 00 00", "", true},
+};
+
+// Steps after the start: F a full answer at a slot, F* full answers while asked for, E<n> n
+// records and the end record, ! a full answer with a bad sum, L a full answer arriving late
+// (no slot), K<n> a late end record after n records, R answers of wrong lengths, P "Przerwij",
+// Z the window closed, U an upload taking the link over.
+const struct {
+    const char* nazwa;
+    bool alarmy;
+    const char* kroki;
+    int zapisane, ilosc;  // records in the table, and the count the range is shown from
+    const char* liczniki; // how the counter box texts end
+    int kodPo;
+    const char* status; // after the archive's name
+    int zakonczone;     // -1: not counted
+} Pobrania[] = {
+    {"events: end at once", false, "E0", 0, 0, ",KONIEC", 0, Zakonczone, 1},
+    {"alarms: end at once", true, "E0", 0, 0, ",KONIEC", 0, Zakonczone, 1},
+    {"events: 3 full, 5 more", false, "F F F E5", 53, 53, ",16,32,48,KONIEC", 0, Zakonczone, 1},
+    {"alarms: 3 full, 5 more, Przerwij", true, "F F F E5 P", 53, 53, ",16,32,48,KONIEC", 0,
+     Zakonczone, 1},
+    {"Przerwij after 3 full", false, "F F F P", 48, 48, ",16,32,48", 0, Zakonczone, 0},
+    // An answer to a request already sent still arrives, and goes to the archive it was for.
+    {"events: late answer after Przerwij", false, "F P L", 32, 16, ",16,32", 0, Zakonczone, 0},
+    {"alarms: late answer after Przerwij", true, "F P L", 32, 16, ",16,32", 0, Zakonczone, 0},
+    {"alarms: late answer after closing", true, "F Z L", 32, 16, ",16,32", 0, Zakonczone, 0},
+    {"bad sum: asked again", false, "F !", 16, 0, ",16", 47, Trwa, 0},
+    {"wrong lengths dropped", false, "R", 0, 0, "", 47, Trwa, 0},
+    // An upload started since ends the download; "Przerwij" leaves the upload running.
+    {"taken over by an upload", false, "F U K1 P", 17, 17, ",16,KONIEC", 70, Zakonczone, 0},
+    // 64 full answers fill 0..1023; the 65th has room for one record, and no more is asked.
+    {"events: 1025 at most", false, "F*", 1025, 1025, ",1008,1024,KONIEC", 0, Pelna, 1},
+    {"alarms: late answers to a full table", true, "F* L K3", 1025, 1025, "KONIEC", 0, Pelna, -1},
+};
+
+Rekord przy(int rok, int mies, int dzien, int godz, int min, int kod = 130, int p1 = 0, int p2 = 0)
+{
+    return {Bajt(rok), Bajt(mies), Bajt(dzien), Bajt(godz),
+            Bajt(min), Bajt(kod),  Bajt(p1),    Bajt(p2)};
+}
+
+bool same0(const TabeleArchiwum::Rekordy& t)
+{
+    return std::all_of(t.begin(), t.end(), [](const Rekord& r) { return r == Rekord{}; });
+}
+
+KluczCzasu klucz(const QString& pola)
+{
+    return kluczZPol(pola.split(' '));
+}
+} // namespace
+
+class TestArchiwum : public QObject
+{
+    Q_OBJECT
+private slots:
+    void start_data() { wierszeTabeli(Starty); }
+    void start()
+    {
+        const auto& w = wiersz(Starty);
+        StanowiskoLacza s;
+        PobieranieArchiwum archiwum(s.m, s.lacze);
+        s.m.ustawCheck1(0, *w.zadanie);
+        s.m.Archiwum.IloscAla = 7;
+        const KluczCzasu od = klucz(QLatin1String(w.od));
+        archiwum.ustawAlarmy(w.alarmy);
+        const auto odmowa = archiwum.pobierz(Bajt(od[2]), Bajt(od[1]), Bajt(od[0]));
+        s.graj(QStringLiteral("S"));
+        QCOMPARE(QString::fromLatin1(s.odbierzWyslane().toHex(' ').toUpper()),
+                 QLatin1String(w.zadanie));
+        if (!*w.zadanie) {
+            QCOMPARE(odmowa.value_or(QString()),
+                     QStringLiteral("Nie zalogowany użytkownik. Operacja nie może być wykonana."));
+            QCOMPARE(s.m.KodOperacji, 0);
+            QCOMPARE(s.m.Archiwum.IloscAla, 7);
+            QVERIFY(!archiwum.trwa());
+            return;
+        }
+        QVERIFY(!odmowa);
+        QVERIFY(archiwum.trwa());
+        QCOMPARE(s.m.status(), QStringLiteral("HISTORIA %1. %2")
+                                   .arg(w.alarmy ? "ALARMÓW" : "ZDARZEŃ", QString::fromUtf8(Trwa)));
+        s.graj(QStringLiteral("S"));
+        QCOMPARE(s.odbierzWyslane(), QByteArray::fromHex("37B316"));
+    }
+
+    void pobieranie_data() { wierszeTabeli(Pobrania); }
+    void pobieranie()
+    {
+        const auto& w = wiersz(Pobrania);
+        StanowiskoLacza s;
+        PobieranieArchiwum archiwum(s.m, s.lacze);
+        s.m.ustawCheck1(0, true);
+        TabeleArchiwum& a = s.m.Archiwum;
+        // Left from earlier downloads: the new one starts its own archive from 0 and leaves
+        // the other one alone.
+        a.IloscZda = a.IloscAla = 40;
+        a.LicznikZda = a.LicznikAla = 32;
+        QStringList liczniki;
+        connect(&archiwum, &PobieranieArchiwum::licznikZmieniony,
+                [&](const QString& t) { liczniki << t; });
+        QSignalSpy zakonczone(&archiwum, &PobieranieArchiwum::zakonczone);
+        archiwum.ustawAlarmy(w.alarmy);
+        archiwum.pobierz(10, 3, 25);
+        QCOMPARE(s.m.DataArchiwum, (std::array<Bajt, 3>{10, 3, 25}));
+        s.graj(QStringLiteral("S"));
+        int nastepny = 0; // the number of the next record the panel sends
+        for (const QString& k : QString::fromLatin1(w.kroki).split(' ')) {
+            do {
+                if (k == "F" || k == "F*" || k == "!" || k[0] == 'E')
+                    s.graj(QStringLiteral("+200 S"));
+                if (k == "R") {
+                    archiwum.rekordy(QByteArray(40, char(255)));
+                    archiwum.rekordy(QByteArray());
+                } else if (k == "P") {
+                    archiwum.przerwij();
+                } else if (k == "Z") {
+                    archiwum.oknoZamkniete();
+                } else if (k == "U") {
+                    s.graj(QStringLiteral("=70 P"));
+                    QVERIFY(!archiwum.trwa());
+                } else if (k == "!") {
+                    QByteArray r = ramkiArchiwum::pelna(nastepny);
+                    r[40] = char(r[40] + 1);
+                    s.odbierz(r);
+                } else if (k[0] == 'E' || k[0] == 'K') {
+                    s.odbierz(ramkiArchiwum::zKoncem(nastepny, k.mid(1).toInt()));
+                } else {
+                    s.odbierz(ramkiArchiwum::pelna(nastepny));
+                    nastepny += 16;
+                }
+            } while (k == "F*" && s.m.KodOperacji == PobieranieArchiwum::Nastepne);
+        }
+        const bool al = w.alarmy;
+        const auto& tabela = al ? a.RekAla : a.RekZda;
+        for (int i = 0; i < w.zapisane; ++i)
+            QVERIFY2(tabela[i] == ramkiArchiwum::rekordNr(i), qPrintable(QString::number(i)));
+        if (w.zapisane < TabeleArchiwum::LiczbaRekordow)
+            QCOMPARE(tabela[w.zapisane], Rekord{}); // nothing of the end record or after it
+        QCOMPARE(al ? a.IloscAla : a.IloscZda, w.ilosc);
+        // The other archive lies right behind: a record past the end would land in it.
+        QVERIFY(same0(al ? a.RekZda : a.RekAla));
+        QCOMPARE(al ? a.IloscZda : a.IloscAla, 40);
+        QCOMPARE(al ? a.LicznikZda : a.LicznikAla, 32);
+        QCOMPARE(liczniki.join(',').right(qstrlen(w.liczniki)), QLatin1String(w.liczniki));
+        QCOMPARE(s.m.KodOperacji, Bajt(w.kodPo));
+        QCOMPARE(s.m.status(), QStringLiteral("HISTORIA %1. %2")
+                                   .arg(al ? "ALARMÓW" : "ZDARZEŃ", QString::fromUtf8(w.status)));
+        if (w.zakonczone >= 0)
+            QCOMPARE(zakonczone.count(), w.zakonczone);
+        QCOMPARE(archiwum.trwa(), w.kodPo == PobieranieArchiwum::Nastepne);
+        // The option is held while the download runs.
+        QCOMPARE(archiwum.ustawAlarmy(!archiwum.alarmy()), !archiwum.trwa());
+        if (w.kodPo == 0) {
+            s.graj(QStringLiteral("| S"));
+            QCOMPARE(s.wyslane, QByteArray()); // nothing more is asked for
+        }
+    }
+
+    // A whole download against the simulated panel over the wire, to its end or stopped.
+    void zSymulatora_data()
+    {
+        QTest::addColumn<bool>("alarmy");
+        QTest::addColumn<QDate>("od");
+        QTest::addColumn<int>("przerwaniePo"); // full answers, -1: to the end record
+        QTest::addColumn<bool>("zamkniecie");
+        // Alarms are rarer than events: a longer stretch gives more than one answer of them.
+        QTest::newRow("events") << false << QDate(2025, 3, 10) << -1 << false;
+        QTest::newRow("alarms") << true << QDate(2025, 1, 2) << -1 << false;
+        QTest::newRow("events, Przerwij") << false << QDate(2025, 1, 2) << 3 << false;
+        QTest::newRow("alarms, window closed") << true << QDate(2025, 1, 2) << 1 << true;
+    }
+    void zSymulatora()
+    {
+        QFETCH(bool, alarmy);
+        QFETCH(QDate, od);
+        QFETCH(int, przerwaniePo);
+        QFETCH(bool, zamkniecie);
+        UstawieniaSymulatora u;
+        u.dniArchiwum = 90;
+        u.zegar = QDateTime(QDate(2025, 3, 20), QTime(12, 0), Qt::UTC);
+        StanowiskoSymulatora s(u);
+        s.m.ustawCheck1(0, true);
+        PobieranieArchiwum pobieranie(s.m, s.lacze);
+        s.uplyw(500);
+        pobieranie.ustawAlarmy(alarmy);
+        QVERIFY(!pobieranie.pobierz(Bajt(od.day()), Bajt(od.month()), Bajt(od.year() % 100)));
+        if (przerwaniePo > 0) {
+            const QString po = QString::number(16 * przerwaniePo);
+            QVERIFY(s.czekaj([&] { return pobieranie.licznik() == po; }, 60 * 1000));
+            zamkniecie ? pobieranie.oknoZamkniete() : pobieranie.przerwij();
+            const int przed = s.sym.liczniki().archiwum;
+            s.uplyw(5000);
+            QCOMPARE(s.sym.liczniki().archiwum, przed); // nothing more is asked for
+        } else {
+            QVERIFY(s.doKonca(5 * 60 * 1000));
+        }
+
+        std::vector<RekordArchiwum> oczekiwane;
+        for (const auto& r : s.sym.archiwum().rekordy(alarmy ? ArchiwumCentrali::Alarmy
+                                                             : ArchiwumCentrali::Zdarzenia))
+            if (QDate(2000 + r[0], r[1], r[2]) >= od)
+                oczekiwane.push_back(r);
+        QVERIFY(oczekiwane.size() > size_t(std::max(16, 16 * przerwaniePo + 16)));
+        QVERIFY(std::is_sorted(oczekiwane.begin(), oczekiwane.end()));
+        if (przerwaniePo > 0)
+            oczekiwane.resize(16 * przerwaniePo);
+        const TabeleArchiwum& a = s.m.Archiwum;
+        QCOMPARE(alarmy ? a.IloscAla : a.IloscZda, qint16(oczekiwane.size()));
+        QCOMPARE(alarmy ? a.IloscZda : a.IloscAla, 0);
+        for (size_t i = 0; i < oczekiwane.size(); ++i)
+            QVERIFY2((alarmy ? a.RekAla : a.RekZda)[i] == oczekiwane[i],
+                     qPrintable(QString::number(i)));
+        QCOMPARE(pobieranie.licznik(), zamkniecie         ? QString()
+                                       : przerwaniePo > 0 ? QString::number(16 * przerwaniePo)
+                                                          : "KONIEC");
+
+        // The whole download shows with the widest range, a day's range that day's records.
+        QCOMPARE(
+            linieZakresu(s.m, alarmy, klucz("2000 01 01 00 00"), klucz("2025 03 20 12 00")).size(),
+            qsizetype(oczekiwane.size()));
+        const RekordArchiwum& wzor = oczekiwane[oczekiwane.size() / 2];
+        const auto tegoDnia =
+            std::count_if(oczekiwane.begin(), oczekiwane.end(), [&](const RekordArchiwum& r) {
+                return std::equal(r.begin(), r.begin() + 3, wzor.begin());
+            });
+        const QString dzien =
+            QStringLiteral("%1 %2 %3 ").arg(2000 + wzor[0]).arg(wzor[1]).arg(wzor[2]);
+        QCOMPARE(linieZakresu(s.m, alarmy, klucz(dzien + "00 00"), klucz(dzien + "23 59")).size(),
+                 tegoDnia);
+    }
+
+    void linie_data()
+    {
+        QTest::addColumn<Rekord>("rekord");
+        QTest::addColumn<bool>("alarm");
+        QTest::addColumn<QString>("linia");
+        QTest::newRow("keypad hold-up") << przy(5, 3, 17, 9, 5, 8, 2, 12) << true
+                                        << "05-03-17  09:05  ALARM: NAPAD z Klaw-02 \r\n";
+        QTest::newRow("two-digit fields") << przy(99, 12, 31, 23, 59, 8, 10) << true
+                                          << "99-12-31  23:59  ALARM: NAPAD z Klaw-10 \r\n";
+        QTest::newRow("alarm code outside the table")
+            << przy(0, 1, 1, 0, 0, 200) << true << "00-01-01  00:00  ALARM: kod 200\r\n";
+        // Stored bytes outside any date still give a line, not a crash.
+        QTest::newRow("bytes out of range") << przy(255, 255, 200, 99, 77, 8, 255, 255) << true
+                                            << "255-255-200  99:77  ALARM: NAPAD z Klaw-25 \r\n";
+        // A line end inside a name read from a file must not split the record's line.
+        QTest::newRow("control bytes in a line name")
+            << przy(25, 3, 10, 8, 0, 0, 0, 3) << true
+            << "25-03-10  08:00  ALARM: Linia: DR  ZWI  \r\n";
+        QTest::newRow("installer, trailing blanks kept")
+            << przy(25, 3, 10, 8, 0, 128) << false
+            << "25-03-10  08:00  ZDARZENIE: INSTALATOR      \r\n";
+        QTest::newRow("code below the events")
+            << przy(25, 3, 10, 8, 0, 5) << false << "25-03-10  08:00  ZDARZENIE: kod 5\r\n";
+        QTest::newRow("code above the events")
+            << przy(25, 3, 10, 8, 0, 255) << false << "25-03-10  08:00  ZDARZENIE: kod 255\r\n";
+    }
+    void linie()
+    {
+        QFETCH(Rekord, rekord);
+        QFETCH(bool, alarm);
+        QFETCH(QString, linia);
+        Module1 m;
+        m.Obraz.NazwyLinii[230] = QStringLiteral("DR\r\nZWI\t\x7f");
+        m.Obraz.Linie[3][8] = 230;
+        QCOMPARE(alarm ? liniaAlarmu(m.Tabele, m.Obraz, rekord) : liniaZdarzenia(m.Tabele, rekord),
+                 linia);
+    }
+
+    void zakres_data()
+    {
+        QTest::addColumn<QList<Rekord>>("rekordy");
+        QTest::addColumn<QString>("od");
+        QTest::addColumn<QString>("doKiedy");
+        QTest::addColumn<QString>("pokazane"); // the minutes of the lines shown
+        const QList<Rekord> dzien = {przy(25, 3, 10, 8, 0), przy(25, 3, 10, 9, 30),
+                                     przy(25, 3, 10, 9, 31), przy(25, 3, 11, 7, 15)};
+        const QString caly = "2000 01 01 00 00", teraz = "2026 12 06 21 10";
+        QTest::newRow("everything") << dzien << caly << teraz << "08:00 09:30 09:31 07:15";
+        QTest::newRow("end minute included") << dzien << caly << "2025 03 10 09 30"
+                                             << "08:00 09:30";
+        QTest::newRow("start minute included")
+            << dzien << "2025 03 10 09 31" << teraz << "09:31 07:15";
+        QTest::newRow("start between records")
+            << dzien << "2025 03 10 08 01" << teraz << "09:30 09:31 07:15";
+        QTest::newRow("start later than end") << dzien << "2025 03 11 00 00"
+                                              << "2025 03 10 00 00"
+                                              << "";
+        QTest::newRow("start after every record") << dzien << "2026 01 01 00 00" << teraz << "";
+        QTest::newRow("end before every record") << dzien << caly << "2025 03 10 07 59"
+                                                 << "";
+        QTest::newRow("no records") << QList<Rekord>{} << caly << teraz << "";
+        // The search trusts the arrival order: an earlier record after a later one is not reached.
+        QTest::newRow("out of order")
+            << QList<Rekord>{przy(25, 3, 10, 8, 0), przy(25, 3, 12, 8, 0), przy(25, 3, 10, 8, 5)}
+            << caly << "2025 03 11 00 00"
+            << "08:00";
+        QTest::newRow("year by its last two digits")
+            << QList<Rekord>{przy(4, 6, 1, 1, 0), przy(5, 6, 1, 2, 0), przy(6, 6, 1, 3, 0)}
+            << "2005 01 01 00 00"
+            << "2005 12 31 23 59"
+            << "02:00";
+        QTest::newRow("too few fields: year 2010 on")
+            << QList<Rekord>{przy(9, 12, 31, 23, 59), przy(10, 1, 1, 0, 0)} << "2010 x" << teraz
+            << "00:00";
+    }
+    void zakres()
+    {
+        QFETCH(QList<Rekord>, rekordy);
+        QFETCH(QString, od);
+        QFETCH(QString, doKiedy);
+        QFETCH(QString, pokazane);
+        Module1 m;
+        for (int i = 0; i < rekordy.size(); ++i)
+            m.Archiwum.RekZda[i] = rekordy[i];
+        m.Archiwum.IloscZda = qint16(rekordy.size());
+        QStringList minuty;
+        for (const QString& l : linieZakresu(m, false, klucz(od), klucz(doKiedy))) {
+            QVERIFY(l.contains(QStringLiteral("ZDARZENIE: ")));
+            minuty << l.mid(10, 5);
+        }
+        QCOMPARE(minuty.join(' '), pokazane);
+    }
+
+    void zakresAlarmowIPozaTabela()
+    {
+        Module1 m;
+        m.Archiwum.RekZda[0] = przy(25, 1, 1, 1, 1);
+        m.Archiwum.IloscZda = 1;
+        for (int i = 0; i < 3; ++i)
+            m.Archiwum.RekAla[i] = przy(25, 2, 1, 10, i, 8, i + 1);
+        m.Archiwum.IloscAla = 2; // the third is not part of the last download
+        QCOMPARE(linieZakresu(m, true, klucz("2000 01 01 00 00"), klucz("2099 12 31 23 59")),
+                 QStringList({"25-02-01  10:00  ALARM: NAPAD z Klaw-01 \r\n",
+                              "25-02-01  10:01  ALARM: NAPAD z Klaw-02 \r\n"}));
+        // A count outside the table never reads past it.
+        for (auto& r : m.Archiwum.RekZda)
+            r = przy(25, 1, 1, 0, 0);
+        QCOMPARE(koniecZakresu(m.Archiwum.RekZda, 30000, 0, klucz("2099 12 31 23 59")),
+                 TabeleArchiwum::LiczbaRekordow);
+        QCOMPARE(poczatekZakresu(m.Archiwum.RekZda, 30000, {0, 0, 0, 0, 0}), 0);
+        QCOMPARE(koniecZakresu(m.Archiwum.RekZda, -5, 0, klucz("2099 12 31 23 59")), 0);
+        QCOMPARE(poczatekZakresu(m.Archiwum.RekZda, -5, {0, 0, 0, 0, 0}), 0);
+    }
+
+    void wydruk()
+    {
+        using Op = OperacjaWydruku;
+        const QStringList linie = {"05-03-17  09:05  ALARM: NAPAD z Klaw-02 \r\n",
+                                   "25-03-10  08:00  ZDARZENIE: INSTALATOR      \r\n"};
+        for (bool alarmy : {true, false}) {
+            const QStringList wRange = alarmy ? linie : QStringList();
+            QList<Op> oczekiwane = {{Op::Czcionka, "Times New Roman CE", 0},
+                                    {Op::Rozmiar, {}, 12},
+                                    {Op::Pogrubienie, {}, 1},
+                                    {Op::Pozycja, {}, 1000},
+                                    {Op::Linia,
+                                     QStringLiteral("WYDRUK ARCHIWUM %1 Z CENTRALI VOR ZR-05")
+                                         .arg(alarmy ? "ALARMÓW" : "ZDARZEŃ"),
+                                     0},
+                                    {Op::Rozmiar, {}, 10},
+                                    {Op::Pogrubienie, {}, 0},
+                                    {Op::Linia, {}, 0}};
+            for (const QString& l : wRange)
+                oczekiwane += {{Op::Pozycja, {}, 2000}, {Op::Linia, l.chopped(2), 0}};
+            oczekiwane += {Op::KoniecDokumentu, {}, 0};
+            const QList<Op> op = wydrukArchiwum(alarmy, wRange).operacje();
+            QCOMPARE(op.size(), oczekiwane.size());
+            for (int i = 0; i < op.size(); ++i) {
+                QCOMPARE(op[i].rodzaj, oczekiwane[i].rodzaj);
+                QCOMPARE(op[i].tekst, oczekiwane[i].tekst);
+                QCOMPARE(op[i].liczba, oczekiwane[i].liczba);
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestArchiwum)
+#include "tst_archiwum.moc"
