@@ -58,7 +58,7 @@ const struct {
     {"bad sum: asked again", false, "F !", 16, 0, ",16", 47, Trwa, 0},
     {"wrong lengths dropped", false, "R", 0, 0, "", 47, Trwa, 0},
     // An upload started since ends the download; "Przerwij" leaves the upload running.
-    {"taken over by an upload", false, "F U K1 P", 17, 17, ",16,KONIEC", 70, Zakonczone, 0},
+    {"taken over by an upload", false, "F U K1 P", 17, 17, ",16,KONIEC", 70, Zakonczone, 1},
     // 64 full answers fill 0..1023; the 65th has room for one record, and no more is asked.
     {"events: 1025 at most", false, "F*", 1025, 1025, ",1008,1024,KONIEC", 0, Pelna, 1},
     {"alarms: late answers to a full table", true, "F* L K3", 1025, 1025, "KONIEC", 0, Pelna, -1},
