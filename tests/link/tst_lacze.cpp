@@ -50,7 +50,7 @@ const struct {
     {"answer for an abandoned operation", 41, "S | =1 K2", "", 0, 0, 1},
 };
 
-// Requests in the byte formats as written out; that every other read asks for the right block
+// Requests byte for byte; that every other read asks for the right block
 // shows in the download through the simulator.
 const struct {
     const char* nazwa;
@@ -58,7 +58,7 @@ const struct {
     const char* zadanie;
     int nastepny;
 } Zadania[] = {
-    {"5 as written out", 5, "37 B0 80 00 00 22 77", 5},
+    {"5: lines 17..20", 5, "37 B0 80 00 00 22 77", 5},
     {"block flag", 41, "37 B0 02 00 57 07 B9", 0},
     {"events from 31.12.26", 45, "37 B2 01 1F 0C 1A D1", 47},
     {"alarms from 31.12.26", 46, "37 B2 02 1F 0C 1A D0", 47},

@@ -276,6 +276,8 @@ private slots:
             p.wyslij(r);
         }
         QCOMPARE(p.rejestr(), QString::fromUtf8(w.rejestr) + QStringLiteral("starsza\r\n"));
+        if (!*w.rejestr)
+            QCOMPARE(p.z.LinijkaRejestru(), QString());
         QCOMPARE(p.z.stanSystemu(), QString::fromUtf8(w.pole));
         QCOMPARE(p.s.m.OstatniStan, Bajt(w.stan));
         QCOMPARE(ustawienia.count(), w.ustawienia);

@@ -5,12 +5,8 @@
 #include "link/Ramka.h"
 
 #include <QByteArray>
-#include <vector>
 
-namespace zr05
-{
-
-namespace ramkiArchiwum
+namespace zr05::ramkiArchiwum
 {
 
 // A record whose bytes tell where it came from: minute = n % 60, parameters = n / 256, n % 256.
@@ -20,40 +16,26 @@ inline TabeleArchiwum::Rekord rekordNr(int n)
             Bajt(n % 60), Bajt(130), Bajt(n / 256),           Bajt(n % 256)};
 }
 
-// Up to 16 records; with `koniec` an end record follows them (and fills the rest with 255s).
-inline QByteArray ramka(const std::vector<TabeleArchiwum::Rekord>& rekordy, bool koniec)
+// `ile` records numbered from `pierwszy`; with `koniec` the end record follows them (and fills
+// the rest with 255s).
+inline QByteArray ramka(int pierwszy, int ile, bool koniec)
 {
-    QByteArray r;
-    r.append(char(ramka::Start7));
-    r.append(char(ramka::Archiwum));
-    for (const auto& rek : rekordy)
-        for (Bajt b : rek)
-            r.append(char(b));
-    if (koniec)
-        r.append(QByteArray(130 - r.size(), char(255)));
-    else
-        r.append(QByteArray(130 - r.size(), char(0)));
-    return ramka::zSuma(r);
+    QByteArray r("\x37\x6C");
+    for (int i = 0; i < ile; ++i)
+        r.append(reinterpret_cast<const char*>(rekordNr(pierwszy + i).data()), 8);
+    return ramka::zSuma(r.leftJustified(130, koniec ? char(255) : char(0)));
 }
 
 // The 16 records numbered from `pierwszy`.
 inline QByteArray pelna(int pierwszy)
 {
-    std::vector<TabeleArchiwum::Rekord> rek;
-    for (int i = 0; i < 16; ++i)
-        rek.push_back(rekordNr(pierwszy + i));
-    return ramka(rek, false);
+    return ramka(pierwszy, 16, false);
 }
 
 // `ile` records numbered from `pierwszy`, then the end record.
 inline QByteArray zKoncem(int pierwszy, int ile)
 {
-    std::vector<TabeleArchiwum::Rekord> rek;
-    for (int i = 0; i < ile; ++i)
-        rek.push_back(rekordNr(pierwszy + i));
-    return ramka(rek, true);
+    return ramka(pierwszy, ile, true);
 }
 
-} // namespace ramkiArchiwum
-
-} // namespace zr05
+} // namespace zr05::ramkiArchiwum
