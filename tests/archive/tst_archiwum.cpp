@@ -229,9 +229,13 @@ private slots:
 
         std::vector<RekordArchiwum> oczekiwane;
         for (const auto& r : s.sym.archiwum().rekordy(alarmy ? ArchiwumCentrali::Alarmy
-                                                             : ArchiwumCentrali::Zdarzenia))
+                                                             : ArchiwumCentrali::Zdarzenia)) {
+            // The panel keeps records of real days, with codes of their own archive.
+            QVERIFY(QDate(2000 + r[0], r[1], r[2]).isValid() && r[3] < 24 && r[4] < 60);
+            QVERIFY(alarmy ? r[5] <= 21 : r[5] >= 128 && r[5] <= 165);
             if (QDate(2000 + r[0], r[1], r[2]) >= od)
                 oczekiwane.push_back(r);
+        }
         QVERIFY(oczekiwane.size() > size_t(std::max(16, 16 * przerwaniePo + 16)));
         QVERIFY(std::is_sorted(oczekiwane.begin(), oczekiwane.end()));
         if (przerwaniePo > 0)
