@@ -160,6 +160,33 @@ const struct {
      "07:05    ALARM z linii: 12 w strefie: 3\r\n", "STAN SYSTEMU", 0, 0},
 };
 
+// Line bytes ("index=hex") and the hover text they give.
+const struct {
+    const char* nazwa;
+    int linia;
+    const char *bajty, *tekst;
+} Podpowiedzi[] = {
+    {"7 BIURO delayed", 7, "2=22 3=03 6=1E 7=14 8=1D 13=01",
+     "Linia nr:07 - BIURO Strefa:02 3-st Czuł:500ms  Al:3 LINIA OPÓŹN.:  Op. We=30[s], Op. "
+     "Wy=20[s]"},
+    {"12 no name, numbers, no zone, 2-state, code", 12, "2=01 3=85 9=01",
+     "Linia nr:12 - <bez nazwy>1 Strefa:11 2-st Czuł:250ms  Al:5 LINIA SZYFR.: "},
+    {"9 immediate, sensitivity 1", 9, "2=12 3=0F 8=1D 10=04 21=01",
+     "Linia nr:09 - BIURO4 Strefa:10 3-st Czuł:250ms  Al:15 LINIA NATYCHMIASTOWA"},
+    {"10 24h, sensitivity 4, first zone wins", 10, "2=44 3=01 9=02 10=03 14=01 15=01",
+     "Linia nr:10 - <bez nazwy>23 Strefa:03 3-st Czuł:1000ms  Al:1 LINIA CAŁODOBOWA"},
+    {"80 conditional, sensitivity 7", 80, "2=78 3=82 4=07 5=08 6=05 7=06 12=01",
+     "Linia nr:80 - <bez nazwy> Strefa:01 2-st Czuł:750ms  Al:2 LINIA WARUN.:  Op. We=5[s], Op. "
+     "Wy=6[s], "
+     "War. We=7, War. Wy=8"},
+    {"1 unknown type, bit 7 of the sensitivity byte ignored", 1, "2=83 3=70",
+     "Linia nr:01 - <bez nazwy> Strefa:11 3-st Czuł:250ms  Al:0 LINIA "},
+    {"5 user name with its blanks", 5, "2=02 8=E0 16=01",
+     "Linia nr:05 - SALA     Strefa:05 3-st Czuł:250ms  Al:0 LINIA NATYCHMIASTOWA"},
+    {"0 out of range", 0, "", ""},
+    {"81 out of range", 81, "", ""},
+};
+
 struct Podglad {
     StanowiskoLacza s;
     LampkiStanu lampki{s.m};
@@ -302,48 +329,17 @@ private slots:
         QCOMPARE(p.z.stanSystemu(), QStringLiteral("STAN SYSTEMU"));
     }
 
-    void podpowiedz_data()
-    {
-        QTest::addColumn<int>("linia");
-        QTest::addColumn<QList<int>>("bajty"); // pairs: index, value
-        QTest::addColumn<QString>("tekst");
-        QTest::newRow("7 BIURO delayed")
-            << 7 << QList<int>{2, 0x22, 3, 3, 6, 30, 7, 20, 8, 29, 13, 1}
-            << "Linia nr:07 - BIURO Strefa:02 3-st Czuł:500ms  Al:3 LINIA OPÓŹN.:  Op. We=30[s], "
-               "Op. Wy=20[s]";
-        QTest::newRow("12 no name, numbers, no zone, 2-state, code")
-            << 12 << QList<int>{2, 0x01, 3, 0x85, 9, 1}
-            << "Linia nr:12 - <bez nazwy>1 Strefa:11 2-st Czuł:250ms  Al:5 LINIA SZYFR.: ";
-        QTest::newRow("9 immediate, sensitivity 1")
-            << 9 << QList<int>{2, 0x12, 3, 0x0F, 8, 29, 10, 4, 21, 1}
-            << "Linia nr:09 - BIURO4 Strefa:10 3-st Czuł:250ms  Al:15 LINIA NATYCHMIASTOWA";
-        QTest::newRow("10 24h, sensitivity 4, first zone wins")
-            << 10 << QList<int>{2, 0x44, 3, 0x01, 9, 2, 10, 3, 14, 1, 15, 1}
-            << "Linia nr:10 - <bez nazwy>23 Strefa:03 3-st Czuł:1000ms  Al:1 LINIA CAŁODOBOWA";
-        QTest::newRow("80 conditional, sensitivity 7")
-            << 80 << QList<int>{2, 0x78, 3, 0x82, 4, 7, 5, 8, 6, 5, 7, 6, 12, 1}
-            << "Linia nr:80 - <bez nazwy> Strefa:01 2-st Czuł:750ms  Al:2 LINIA WARUN.:  Op. "
-               "We=5[s], Op. Wy=6[s], War. We=7, War. Wy=8";
-        QTest::newRow("1 unknown type, bit 7 of sensitivity byte ignored")
-            << 1 << QList<int>{2, 0x83, 3, 0x70}
-            << "Linia nr:01 - <bez nazwy> Strefa:11 3-st Czuł:250ms  Al:0 LINIA ";
-        QTest::newRow("5 user name with its blanks")
-            << 5 << QList<int>{2, 0x02, 8, 224, 16, 1}
-            << "Linia nr:05 - SALA     Strefa:05 3-st Czuł:250ms  Al:0 LINIA NATYCHMIASTOWA";
-        QTest::newRow("0 out of range") << 0 << QList<int>{} << "";
-        QTest::newRow("81 out of range") << 81 << QList<int>{} << "";
-    }
+    void podpowiedz_data() { wierszeTabeli(Podpowiedzi); }
     void podpowiedz()
     {
-        QFETCH(int, linia);
-        QFETCH(QList<int>, bajty);
-        QFETCH(QString, tekst);
+        const auto& w = wiersz(Podpowiedzi);
         Konfiguracja k;
         WpiszNazwyLinii(k.NazwyLinii);
         k.NazwyLinii[224] = QStringLiteral("SALA    ");
-        for (int i = 0; i + 1 < bajty.size(); i += 2)
-            k.Linie[size_t(linia)][size_t(bajty[i])] = Bajt(bajty[i + 1]);
-        QCOMPARE(podpowiedzLinii(k, linia), tekst);
+        for (const QString& b : QString::fromLatin1(w.bajty).split(' ', Qt::SkipEmptyParts))
+            k.Linie[size_t(w.linia)][b.section('=', 0, 0).toUInt()] =
+                Bajt(b.section('=', 1).toUInt(nullptr, 16));
+        QCOMPARE(podpowiedzLinii(k, w.linia), QString::fromUtf8(w.tekst));
     }
 
     // Minutes on line against the simulated panel: every poll answered, the register and the

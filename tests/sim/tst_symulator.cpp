@@ -99,20 +99,19 @@ const struct {
     {"past 0xFFFF and too long", 0xFFC0, 255, 64, 2},
 };
 
-const char* const ZleOpcje[][2] = {
-    {"--corrupt", "1.5"},
-    {"--drop", "often"},
-    {"--user-code", "12a4"},
-    {"--installer-code", "123"},
-    {"--unblock-code", "123456789"},
-    {"--poll-period", "0"},
-    {"--drop-poll-byte", "3"},
-    {"--colour", nullptr},
-    {"COM1", nullptr},
-    {"--tcp", "127.0.0.1:65536"},
-    {"--tcp", "not-an-address:4001"},
-    {"--image", "/nonexistent/x.vor"},
-};
+// Arguments the program must refuse.
+const char* const ZleOpcje[] = {"--corrupt 1.5",
+                                "--drop often",
+                                "--user-code 12a4",
+                                "--installer-code 123",
+                                "--unblock-code 123456789",
+                                "--poll-period 0",
+                                "--drop-poll-byte 3",
+                                "--colour",
+                                "COM1",
+                                "--tcp 127.0.0.1:65536",
+                                "--tcp not-an-address:4001",
+                                "--image /nonexistent/x.vor"};
 } // namespace
 
 class TstSymulator : public QObject
@@ -410,10 +409,10 @@ private slots:
                               "3333",
                               "9999"})
             QVERIFY2(pomoc.contains(QLatin1String(s)), s);
-        for (const auto& opcja : ZleOpcje) {
-            p.start(program, opcja[1] ? QStringList{opcja[0], opcja[1]} : QStringList{opcja[0]});
+        for (const char* opcja : ZleOpcje) {
+            p.start(program, QString::fromLatin1(opcja).split(' '));
             QVERIFY(p.waitForFinished(10000));
-            QVERIFY2(p.exitCode() != 0 && !p.readAllStandardError().isEmpty(), opcja[0]);
+            QVERIFY2(p.exitCode() != 0 && !p.readAllStandardError().isEmpty(), opcja);
             QVERIFY(!p.readAllStandardOutput().contains("ZR05_COM1="));
         }
     }
