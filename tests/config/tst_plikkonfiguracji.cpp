@@ -1,72 +1,158 @@
-// The ".vor" layout byte for byte, and both directions of the round trip.
-#include "config/Nazwy1250.h"
+// The ".vor" file: its fixed layout and Windows-1250 names over random images in both
+// directions, and every way a read or a save can fail, which leaves the program, its image and
+// the old file exactly as they were.
+#include "LosowyObraz.h"
+#include "Module1.h"
 #include "config/PlikKonfiguracji.h"
-#include "tables/NazwyLinii.h"
 
-#include <QBuffer>
+#include <QDir>
 #include <QProcess>
-#include <QRandomGenerator>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 #include <numeric>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace zr05;
 
 namespace
 {
-template <typename Tablica> void losuj(Tablica& t, QRandomGenerator& g)
+QByteArray tresc(const QString& sciezka)
 {
-    for (auto& r : t)
-        for (auto& b : r)
-            b = Bajt(g.bounded(256));
+    QFile f(sciezka);
+    return QFileInfo(sciezka).isFile() && f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Every byte random, record 0 included; user names made of any Windows-1250 characters.
-Konfiguracja losowyObraz(quint32 ziarno)
+void utworz(const QString& sciezka, const QByteArray& dane)
 {
-    QRandomGenerator g(ziarno);
-    Konfiguracja o;
-    WpiszNazwyLinii(o.NazwyLinii);
-    losuj(o.Linie, g);
-    losuj(o.WyjOC, g);
-    losuj(o.WyjPk, g);
-    losuj(o.Kontrole, g);
-    losuj(o.Strefy, g);
-    for (auto& b : o.Urzadzenia)
-        b = Bajt(g.bounded(256));
-    for (auto& b : o.AutoUzbr)
-        b = Bajt(g.bounded(256));
-    for (Bajt* b : {&o.KodyTajne, &o.Buzzery, &o.CzasKodu, &o.KlawFun, &o.CzasBlokady})
-        *b = Bajt(g.bounded(256));
-    for (int i = 224; i < 256; ++i) {
-        QByteArray bajty(8, ' ');
-        for (auto& c : bajty)
-            c = char(g.bounded(256));
-        o.NazwyLinii[i] = nazwaZBajtow(bajty);
-    }
-    return o;
+    QFile f(sciezka);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(dane);
 }
 
-QByteArray zapisz(const Konfiguracja& o)
+QByteArray losoweBajty(int ile, QRandomGenerator& g)
 {
-    QBuffer bufor;
-    bufor.open(QIODevice::WriteOnly);
-    const auto w = ZapiszKonfig(o, bufor);
-    if (!w)
-        qWarning() << w.komunikat;
-    return bufor.data();
+    QByteArray b(ile, '\0');
+    for (auto& c : b)
+        c = char(g.bounded(256));
+    return b;
 }
 
-QByteArray iconv(const QByteArray& wejscie, const QString& z, const QString& na)
+// Mounts are made in a namespace of this process only; without one the rows needing a full
+// or read-only disk are skipped.
+QString powodBezMontowania;
+bool zamontuj(const QString& gdzie, const char* opcje)
 {
-    QProcess p;
-    p.start(QStringLiteral("iconv"), {QStringLiteral("-f"), z, QStringLiteral("-t"), na});
-    p.write(wejscie);
-    p.closeWriteChannel();
-    p.waitForFinished();
-    return p.exitCode() == 0 ? p.readAllStandardOutput() : QByteArray("<iconv failed>");
+    QDir().mkpath(gdzie);
+    return powodBezMontowania.isEmpty() &&
+           ::mount("zr05test", QFile::encodeName(gdzie).constData(), "tmpfs", 0, opcje) == 0;
+}
+void tylkoDoOdczytu(const QString& gdzie)
+{
+    ::mount(nullptr, QFile::encodeName(gdzie).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
+            nullptr);
+}
+
+struct Usterka {
+    const char* nazwa;
+    bool zapis;
+    QString powod; // as the message gives it
+    // Sets the case up in `k` and gives the path, or an empty one when it cannot be made here.
+    std::function<QString(const QString& k)> przygotuj;
+};
+
+QString plik(const QString& sciezka, const QByteArray& dane)
+{
+    utworz(sciezka, dane);
+    return sciezka;
+}
+
+QString krotki(const QString& k, int dlugosc)
+{
+    QRandomGenerator g(dlugosc);
+    return plik(k + "/krotki.vor", losoweBajty(dlugosc, g));
+}
+
+QString folder(const QString& k)
+{
+    QDir(k).mkdir("kat.vor");
+    return k + "/kat.vor";
+}
+
+QString potok(const QString& k)
+{
+    ::mkfifo(qPrintable(k + "/p.vor"), 0600);
+    return k + "/p.vor";
+}
+
+// An old file on a disk of one page, or (stary empty) a new one on a read-only disk.
+QString naMalymDysku(const QString& k, const char* opcje, const QByteArray& stary, bool doOdczytu)
+{
+    if (!zamontuj(k + "/m", opcje))
+        return QString();
+    if (!stary.isEmpty())
+        utworz(k + "/m/s.vor", stary);
+    if (doOdczytu)
+        tylkoDoOdczytu(k + "/m");
+    return k + (stary.isEmpty() ? "/m/n.vor" : "/m/s.vor");
+}
+
+const QList<Usterka>& usterki()
+{
+    static const QString Niezwykly = QStringLiteral("to nie jest zwykły plik");
+    static const QList<Usterka> u = {
+        {"missing file", false, "plik nie istnieje", [](auto& k) { return k + "/brak.vor"; }},
+        {"empty file", false, "plik jest za krótki (0 z 3626 bajtów)",
+         [](auto& k) { return krotki(k, 0); }},
+        {"names cut off", false, "plik jest za krótki (3369 z 3626 bajtów)",
+         [](auto& k) { return krotki(k, 3369); }},
+        {"one byte short", false, "plik jest za krótki (3625 z 3626 bajtów)",
+         [](auto& k) { return krotki(k, 3625); }},
+        {"read a folder", false, "to jest katalog", folder},
+        {"save over a folder", true, "to jest katalog", folder},
+        {"missing folder", true, "katalog nie istnieje", [](auto& k) { return k + "/brak/n.vor"; }},
+        {"endless device", false, Niezwykly, [](auto&) { return QStringLiteral("/dev/zero"); }},
+        {"read a pipe", false, Niezwykly, potok},
+        // A reader that never blocks: without the refusal the save would pass, not hang.
+        {"save into a pipe", true, Niezwykly,
+         [](auto& k) {
+             const QString p = potok(k);
+             ::open(qPrintable(p), O_RDONLY | O_NONBLOCK);
+             return p;
+         }},
+        {"save into a socket", true, Niezwykly,
+         [](auto& k) {
+             sockaddr_un adres{};
+             adres.sun_family = AF_UNIX;
+             std::strncpy(adres.sun_path, qPrintable(k + "/s.vor"), sizeof adres.sun_path - 1);
+             ::bind(::socket(AF_UNIX, SOCK_STREAM, 0), (sockaddr*)&adres, sizeof adres);
+             return k + "/s.vor";
+         }},
+        {"full device", true, "brak miejsca na dysku",
+         [](auto&) { return QStringLiteral("/dev/full"); }},
+        {"full disk, old file kept", true, "brak miejsca na dysku",
+         [](auto& k) { return naMalymDysku(k, "size=4k", QByteArray(3626, 'S'), false); }},
+        {"read-only disk, old file", true, "plik jest tylko do odczytu",
+         [](auto& k) { return naMalymDysku(k, "size=64k", QByteArray(3626, 'S'), true); }},
+        {"read-only disk, new file", true, "dysk jest tylko do odczytu",
+         [](auto& k) { return naMalymDysku(k, "size=64k", QByteArray(), true); }},
+        {"name without a Windows-1250 byte", true,
+         QStringLiteral("nazwa linii nr 240 (\"MAGĀZYN\") zawiera znak, którego nie można "
+                        "zapisać w stronie kodowej Windows-1250"),
+         [](auto& k) { return plik(k + "/s.vor", QByteArray(3626, 'S')); }},
+    };
+    return u;
 }
 } // namespace
 
@@ -75,206 +161,203 @@ class TstPlikKonfiguracji : public QObject
     Q_OBJECT
 
 private slots:
-    void przesunieciaTabel()
+    void initTestCase()
     {
-        Konfiguracja o = losowyObraz(11);
-        for (int i = 224; i < 256; ++i)
-            o.NazwyLinii[i] = QString("N%1-ab").arg(i);
-        const QByteArray d = zapisz(o);
-        QCOMPARE(d.size(), 3626);
-        auto bajt = [&](int poz) { return Bajt(d[poz]); };
-        for (int n = 1; n <= 80; ++n)
-            for (int b = 0; b < 32; ++b)
-                QCOMPARE(bajt(32 * (n - 1) + b), o.Linie[n][b]);
-        for (int n = 1; n <= 16; ++n)
-            for (int b = 0; b < 24; ++b)
-                QCOMPARE(bajt(2560 + 24 * (n - 1) + b), o.WyjOC[n][b]);
-        for (int n = 1; n <= 2; ++n)
-            for (int b = 0; b < 24; ++b)
-                QCOMPARE(bajt(2944 + 24 * (n - 1) + b), o.WyjPk[n][b]);
-        for (int k = 1; k <= 16; ++k)
-            QCOMPARE(bajt(2992 + k - 1), o.Urzadzenia[k]);
-        QCOMPARE(bajt(3008), o.KodyTajne);
-        QCOMPARE(bajt(3009), o.Buzzery);
-        QCOMPARE(bajt(3010), o.CzasKodu);
-        QCOMPARE(bajt(3011), o.KlawFun);
-        QCOMPARE(bajt(3012), o.CzasBlokady);
-        for (int n = 1; n <= 24; ++n)
-            for (int b = 0; b < 8; ++b)
-                QCOMPARE(bajt(3013 + 8 * (n - 1) + b), o.Kontrole[n][b]);
-        for (int b = 0; b < 5; ++b)
-            QCOMPARE(bajt(3205 + b), o.AutoUzbr[b]);
-        for (int z = 1; z <= 10; ++z)
-            for (int b = 0; b < 16; ++b)
-                QCOMPARE(bajt(3210 + 16 * (z - 1) + b), o.Strefy[z][b]);
-        for (int i = 224; i < 256; ++i)
-            QCOMPARE(d.mid(3370 + 8 * (i - 224), 8), QString("N%1-ab ").arg(i).toLatin1());
+        // Private mounts first: without MS_PRIVATE a mount would show on the whole machine.
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            powodBezMontowania = QString::fromLocal8Bit(std::strerror(errno));
     }
 
-    void skalaryNieWKolejnosciCentrali()
-    {
-        Konfiguracja o;
-        o.KodyTajne = 1;
-        o.Buzzery = 2;
-        o.CzasKodu = 3;
-        o.KlawFun = 4;
-        o.CzasBlokady = 5;
-        QCOMPARE(zapisz(o).mid(3008, 5), QByteArray("\x01\x02\x03\x04\x05"));
-    }
-
-    void rekordZeroNieJestZapisywany()
-    {
-        Konfiguracja a, b;
-        b.Linie[0].fill(0xAA);
-        b.WyjOC[0].fill(0xAA);
-        b.WyjPk[0].fill(0xAA);
-        b.Urzadzenia[0] = 0xAA;
-        b.Kontrole[0].fill(0xAA);
-        b.Strefy[0].fill(0xAA);
-        QCOMPARE(zapisz(b), zapisz(a));
-    }
-
-    void zapisPotemOdczyt_data()
+    // Random bytes everywhere, record 0 too, in the names every byte value: the file is the
+    // tables at their offsets, a read gives back all but what the file does not hold, and a save
+    // of what was read gives the file again, also over a longer file.
+    void ukladIObieStrony_data()
     {
         QTest::addColumn<quint32>("ziarno");
-        for (quint32 z : {1u, 2u, 3u, 77u, 12345u})
-            QTest::newRow(qPrintable(QString::number(z))) << z;
+        for (quint32 z : {1u, 2u, 3u, 77u, 4242u, 12345u})
+            QTest::addRow("%u", z) << z;
     }
-    void zapisPotemOdczyt()
-    {
-        QFETCH(quint32, ziarno);
-        const Konfiguracja zrodlo = losowyObraz(ziarno);
-        QTemporaryDir katalog;
-        const QString sciezka = katalog.filePath("a.vor");
-        QVERIFY(ZapiszKonfig(zrodlo, sciezka));
-        QCOMPARE(QFileInfo(sciezka).size(), 3626);
-
-        Konfiguracja cel = losowyObraz(ziarno + 1000);
-        cel.NazwyLinii[5] = "inny slownik"; // the fixed part is not in the file
-        const Konfiguracja przed = cel;
-        const auto w = CzytajKonfig(sciezka, cel);
-        QVERIFY2(w, qPrintable(w.komunikat));
-
-        // Records 0 and the dictionary 0..223 keep the reader's values; all else is the writer's.
-        Konfiguracja oczekiwany = zrodlo;
-        oczekiwany.Linie[0] = przed.Linie[0];
-        oczekiwany.WyjOC[0] = przed.WyjOC[0];
-        oczekiwany.WyjPk[0] = przed.WyjPk[0];
-        oczekiwany.Urzadzenia[0] = przed.Urzadzenia[0];
-        oczekiwany.Kontrole[0] = przed.Kontrole[0];
-        oczekiwany.Strefy[0] = przed.Strefy[0];
-        std::copy(przed.NazwyLinii.begin(), przed.NazwyLinii.begin() + 224,
-                  oczekiwany.NazwyLinii.begin());
-        QVERIFY(cel == oczekiwany);
-    }
-
-    void odczytPotemZapis_data()
-    {
-        QTest::addColumn<quint32>("ziarno");
-        for (quint32 z : {5u, 6u, 7u, 8u, 99u, 4242u})
-            QTest::newRow(qPrintable(QString::number(z))) << z;
-    }
-    void odczytPotemZapis()
+    void ukladIObieStrony()
     {
         QFETCH(quint32, ziarno);
         QRandomGenerator g(ziarno);
+        Module1 zrodlo;
+        Konfiguracja& o = zrodlo.Obraz = losowyObraz(ziarno);
+        o.Linie[0].fill(0xAA);
+        o.WyjOC[0].fill(0xAA);
+        o.WyjPk[0].fill(0xAA);
+        o.Kontrole[0].fill(0xAA);
+        o.Strefy[0].fill(0xAA);
+        o.Urzadzenia[0] = 0xAA;
+
         QByteArray plik(3626, '\0');
-        for (int i = 0; i < 3370; ++i)
-            plik[i] = char(g.bounded(256));
-        // The name area holds every byte value exactly once, zero and the undefined ones included.
-        std::array<int, 256> wartosci;
+        auto tablica = [&](int od, const auto& t, int rekordy) {
+            for (int n = 1; n <= rekordy; ++n)
+                for (int b = 0; b < int(t[n].size()); ++b)
+                    plik[od + int(t[n].size()) * (n - 1) + b] = char(t[n][b]);
+        };
+        tablica(0, o.Linie, 80);
+        tablica(2560, o.WyjOC, 16);
+        tablica(2944, o.WyjPk, 2);
+        for (int k = 1; k <= 16; ++k)
+            plik[2992 + k - 1] = char(o.Urzadzenia[k]);
+        const Bajt skalary[] = {o.KodyTajne, o.Buzzery, o.CzasKodu, o.KlawFun, o.CzasBlokady};
+        plik.replace(3008, 5, QByteArray(reinterpret_cast<const char*>(skalary), 5));
+        tablica(3013, o.Kontrole, 24);
+        plik.replace(3205, 5, QByteArray(reinterpret_cast<const char*>(o.AutoUzbr.data()), 5));
+        tablica(3210, o.Strefy, 10);
+        // Names of 0 to 10 characters; what passes the eighth is neither stored nor checked.
+        std::array<char, 256> wartosci;
         std::iota(wartosci.begin(), wartosci.end(), 0);
         std::shuffle(wartosci.begin(), wartosci.end(), g);
-        for (int i = 0; i < 256; ++i)
-            plik[3370 + i] = char(wartosci[i]);
+        for (int i = 224; i < 256; ++i) {
+            const int dlugosc = g.bounded(4) ? 8 + g.bounded(3) : g.bounded(8);
+            QByteArray bajty(wartosci.data() + 8 * (i - 224), 8);
+            o.NazwyLinii[i] = nazwaZBajtow(bajty).left(dlugosc) + QString::fromUtf8("ĀĀ");
+            o.NazwyLinii[i].truncate(dlugosc);
+            if (dlugosc < 8)
+                bajty = bajty.left(dlugosc).leftJustified(8, ' ');
+            plik.replace(3370 + 8 * (i - 224), 8, bajty);
+        }
 
-        QBuffer wejscie(&plik);
-        wejscie.open(QIODevice::ReadOnly);
-        Konfiguracja o;
-        QVERIFY(CzytajKonfig(wejscie, o));
+        QTemporaryDir k;
+        QVERIFY(ZapiszKonfig(zrodlo, k.filePath("a.vor")));
+        QCOMPARE(tresc(k.filePath("a.vor")), plik);
+        QCOMPARE(zrodlo.NazwaPliku, k.filePath("a.vor"));
+        QCOMPARE(zrodlo.KonfigJest, 0); // saving marks nothing as loaded
+        QVERIFY(!zrodlo.dostepny(Element::mnuKonfDruk));
+
+        utworz(k.filePath("dlugi.vor"), plik + losoweBajty(1374, g));
+        Module1 cel;
+        cel.Obraz = losowyObraz(ziarno + 1000);
+        cel.Obraz.NazwyLinii[5] = "inny slownik"; // the fixed dictionary is not in the file
+        Konfiguracja oczekiwany = o;
         for (int i = 224; i < 256; ++i)
-            QCOMPARE(o.NazwyLinii[i].size(), 8);
-        QCOMPARE(zapisz(o), plik);
+            oczekiwany.NazwyLinii[i] = nazwaZBajtow(plik.mid(3370 + 8 * (i - 224), 8));
+        std::copy_n(cel.Obraz.NazwyLinii.begin(), 224, oczekiwany.NazwyLinii.begin());
+        oczekiwany.Linie[0] = cel.Obraz.Linie[0];
+        oczekiwany.WyjOC[0] = cel.Obraz.WyjOC[0];
+        oczekiwany.WyjPk[0] = cel.Obraz.WyjPk[0];
+        oczekiwany.Kontrole[0] = cel.Obraz.Kontrole[0];
+        oczekiwany.Strefy[0] = cel.Obraz.Strefy[0];
+        oczekiwany.Urzadzenia[0] = cel.Obraz.Urzadzenia[0];
+        const auto w = CzytajKonfig(cel, k.filePath("dlugi.vor"));
+        QVERIFY2(w, qPrintable(w.komunikat));
+        QVERIFY(cel.Obraz == oczekiwany);
+        QCOMPARE(cel.KonfigJest, 1);
+        QVERIFY(cel.dostepny(Element::mnuKonfZapisz));
+        QCOMPARE(cel.NazwaPliku, k.filePath("dlugi.vor"));
+        QVERIFY(ZapiszKonfig(cel, k.filePath("dlugi.vor")));
+        QCOMPARE(tresc(k.filePath("dlugi.vor")), plik);
+    }
 
-        // and the same through real files
+    // Our table against the system's converter: every byte it knows gives its character, and
+    // exactly the five it does not know stand for the control character alike.
+    void strona1250JakIconv()
+    {
+        QByteArray wejscie;
+        for (int b = 0; b < 256; ++b)
+            if (b != '\n')
+                wejscie.append(char(b)).append('\n');
+        QProcess iconv;
+        iconv.start(QStringLiteral("iconv"), {"-c", "-f", "WINDOWS-1250", "-t", "UTF-8"});
+        QVERIFY(iconv.waitForStarted());
+        iconv.write(wejscie);
+        iconv.closeWriteChannel();
+        QVERIFY(iconv.waitForFinished());
+        const QList<QByteArray> wiersze = iconv.readAllStandardOutput().split('\n');
+        QCOMPARE(wiersze.size(), 256);
+        QList<int> nieznane;
+        for (int i = 0; i < 255; ++i) {
+            const int b = Bajt(wejscie[2 * i]);
+            const QString nasz = nazwaZBajtow(QByteArray(1, char(b)));
+            if (wiersze[i].isEmpty())
+                nieznane << b;
+            QCOMPARE(nasz,
+                     wiersze[i].isEmpty() ? QString(QChar(b)) : QString::fromUtf8(wiersze[i]));
+        }
+        QCOMPARE(nieznane, (QList<int>{0x81, 0x83, 0x88, 0x90, 0x98}));
+    }
+
+    void usterka_data()
+    {
+        QTest::addColumn<int>("wiersz");
+        for (int i = 0; i < usterki().size(); ++i)
+            QTest::newRow(usterki()[i].nazwa) << i;
+    }
+    void usterka()
+    {
+        QFETCH(int, wiersz);
+        const Usterka& u = usterki()[wiersz];
         QTemporaryDir katalog;
-        QFile f(katalog.filePath("los.vor"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(plik);
-        f.close();
-        Konfiguracja p;
-        QVERIFY(CzytajKonfig(f.fileName(), p));
-        QVERIFY(ZapiszKonfig(p, katalog.filePath("kopia.vor")));
-        QFile kopia(katalog.filePath("kopia.vor"));
-        QVERIFY(kopia.open(QIODevice::ReadOnly));
-        QCOMPARE(kopia.readAll(), plik);
-    }
+        const QString sciezka = u.przygotuj(katalog.path());
+        if (sciezka.isEmpty())
+            QSKIP(qPrintable("cannot mount a small file system here: " + powodBezMontowania));
+        const QString miejsce = QFileInfo(sciezka).absolutePath();
+        Module1 m;
+        m.Obraz = losowyObraz(wiersz);
+        if (u.powod.contains("nr 240"))
+            m.Obraz.NazwyLinii[240] = QString::fromUtf8("MAGĀZYN");
+        m.NazwaPliku = "/stary/plik.vor";
+        m.WpisKonfig();
+        const Konfiguracja obraz = m.Obraz;
+        const QByteArray plik = tresc(sciezka);
+        const bool byl = QFileInfo::exists(sciezka);
+        const QStringList wpisy = QDir(miejsce).entryList(QDir::AllEntries | QDir::System);
 
-    void nazwy_data()
-    {
-        QTest::addColumn<QString>("nazwa");
-        QTest::addColumn<QByteArray>("bajty");
-        QTest::addColumn<QString>("poOdczycie");
-        QTest::newRow("3 chars padded") << "abc" << QByteArray("abc     ") << "abc     ";
-        QTest::newRow("a and b") << "ab" << QByteArray("\x61\x62\x20\x20\x20\x20\x20\x20")
-                                 << "ab      ";
-        QTest::newRow("10 chars cut") << "ABCDEFGHIJ" << QByteArray("ABCDEFGH") << "ABCDEFGH";
-        QTest::newRow("exactly 8") << "12345678" << QByteArray("12345678") << "12345678";
-        QTest::newRow("empty") << "" << QByteArray(8, ' ') << "        ";
-        QTest::newRow("placeholder survives") << "<nn 230>" << QByteArray("<nn 230>") << "<nn 230>";
-        QTest::newRow("trailing blanks kept") << "A  " << QByteArray("A       ") << "A       ";
-        QTest::newRow("NUL inside") << QString(QChar(0)) + "X" << QByteArray("\0X      ", 8)
-                                    << QString(QChar(0)) + "X      ";
-    }
-    void nazwy()
-    {
-        QFETCH(QString, nazwa);
-        QFETCH(QByteArray, bajty);
-        QFETCH(QString, poOdczycie);
-        Konfiguracja o;
-        o.NazwyLinii[230] = nazwa;
-        QByteArray d = zapisz(o);
-        QCOMPARE(d.mid(3370 + 6 * 8, 8), bajty);
-        QBuffer b(&d);
-        b.open(QIODevice::ReadOnly);
-        Konfiguracja p;
-        QVERIFY(CzytajKonfig(b, p));
-        QCOMPARE(p.NazwyLinii[230], poOdczycie);
-    }
-
-    void polskieLiteryJakIconv_data()
-    {
-        QTest::addColumn<QString>("nazwa");
-        QTest::newRow("ĄąĆćĘęŁł") << QString::fromUtf8("ĄąĆćĘęŁł");
-        QTest::newRow("ŃńÓóŚśŹź") << QString::fromUtf8("ŃńÓóŚśŹź");
-        QTest::newRow("Żż and signs") << QString::fromUtf8("Żż€„”§°·");
-        QTest::newRow("mixed") << QString::fromUtf8("PIĘTRO Ż");
-    }
-    void polskieLiteryJakIconv()
-    {
-        if (QStandardPaths::findExecutable("iconv").isEmpty())
-            QSKIP("the system converter iconv is not installed");
-        QFETCH(QString, nazwa);
-        Konfiguracja o;
-        o.NazwyLinii[224] = nazwa;
-        const QByteArray bajty = zapisz(o).mid(3370, 8);
-        QCOMPARE(QString::fromUtf8(iconv(bajty, "CP1250", "UTF-8")), nazwa);
-        QCOMPARE(bajty, iconv(nazwa.toUtf8(), "UTF-8", "CP1250"));
-    }
-
-    void znakBezKoduNieJestZapisywany()
-    {
-        Konfiguracja o;
-        o.NazwyLinii[240] = QString::fromUtf8("MAGĀZYN"); // A with macron: not in Windows-1250
-        QBuffer bufor;
-        bufor.open(QIODevice::WriteOnly);
-        const auto w = ZapiszKonfig(o, bufor);
+        const auto w = u.zapis ? ZapiszKonfig(m, sciezka) : CzytajKonfig(m, sciezka);
         QVERIFY(!w);
-        QVERIFY2(w.komunikat.contains("240"), qPrintable(w.komunikat));
-        QVERIFY(bufor.data().isEmpty());
-        // past the eighth character it is cut off anyway
-        o.NazwyLinii[240] = QString::fromUtf8("MAGAZYN1Ā");
-        QCOMPARE(zapisz(o).mid(3370 + 16 * 8, 8), QByteArray("MAGAZYN1"));
+        const QString wzor = u.zapis ? "Nie można zapisać konfiguracji do pliku \"%1\": %2.\n"
+                                       "Konfiguracja nie została zapisana."
+                                     : "Nie można odczytać konfiguracji z pliku \"%1\": %2.\n"
+                                       "Konfiguracja w programie nie została zmieniona.";
+        QCOMPARE(w.komunikat, wzor.arg(QDir::toNativeSeparators(sciezka), u.powod));
+        QVERIFY(m.Obraz == obraz);
+        QCOMPARE(m.KonfigJest, 1);
+        QCOMPARE(m.NazwaPliku, QStringLiteral("/stary/plik.vor"));
+        QCOMPARE(tresc(sciezka), plik);
+        QCOMPARE(QFileInfo::exists(sciezka), byl);
+        if (miejsce.startsWith(katalog.path())) // no temporary file left
+            QCOMPARE(QDir(miejsce).entryList(QDir::AllEntries | QDir::System), wpisy);
+        if (!u.zapis) {
+            Module1 pusty;
+            QVERIFY(!CzytajKonfig(pusty, sciezka));
+            QCOMPARE(pusty.KonfigJest, 0);
+            QVERIFY(!pusty.dostepny(Element::mnuKonfZapisz));
+            QVERIFY(pusty.NazwaPliku.isEmpty());
+        }
+        if (miejsce == katalog.filePath("m"))
+            ::umount2(qPrintable(miejsce), MNT_DETACH);
+    }
+
+    // A file the user may write in a folder the user may not write into is saved in place,
+    // since no temporary file can be made beside it. Root writes anywhere, so the save runs in
+    // a child process that has become an ordinary user.
+    void zapisywalnyPlikWChronionymKatalogu()
+    {
+        QTemporaryDir katalog;
+        const QString punkt = katalog.filePath("chroniony");
+        const QString sciezka = punkt + "/stary.vor";
+        QDir().mkpath(punkt);
+        utworz(sciezka, QByteArray(3626, 'S'));
+        QCOMPARE(::chmod(qPrintable(katalog.path()), 0755), 0);
+        QCOMPARE(::chmod(qPrintable(punkt), 0555), 0);
+        QCOMPARE(::chmod(qPrintable(sciezka), 0666), 0);
+        const Konfiguracja obraz = losowyObraz(5);
+        const pid_t dziecko = ::fork();
+        if (dziecko == 0) {
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(2);
+            ::_exit(ZapiszKonfig(obraz, sciezka) ? 0 : 1);
+        }
+        int stan = 0;
+        QCOMPARE(::waitpid(dziecko, &stan, 0), dziecko);
+        QVERIFY(WIFEXITED(stan) && WEXITSTATUS(stan) == 0);
+        QByteArray oczekiwane;
+        QVERIFY(obrazDoBajtow(obraz, oczekiwane));
+        QCOMPARE(tresc(sciezka), oczekiwane);
+        ::chmod(qPrintable(punkt), 0755);
     }
 };
 
