@@ -34,19 +34,12 @@ QByteArray tresc(const QString& sciezka)
     return QFileInfo(sciezka).isFile() && f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void utworz(const QString& sciezka, const QByteArray& dane)
+QString utworz(const QString& sciezka, const QByteArray& dane)
 {
     QFile f(sciezka);
     if (f.open(QIODevice::WriteOnly))
         f.write(dane);
-}
-
-QByteArray losoweBajty(int ile, QRandomGenerator& g)
-{
-    QByteArray b(ile, '\0');
-    for (auto& c : b)
-        c = char(g.bounded(256));
-    return b;
+    return sciezka;
 }
 
 // Mounts are made in a namespace of this process only; without one the rows needing a full
@@ -58,11 +51,6 @@ bool zamontuj(const QString& gdzie, const char* opcje)
     return powodBezMontowania.isEmpty() &&
            ::mount("zr05test", QFile::encodeName(gdzie).constData(), "tmpfs", 0, opcje) == 0;
 }
-void tylkoDoOdczytu(const QString& gdzie)
-{
-    ::mount(nullptr, QFile::encodeName(gdzie).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
-            nullptr);
-}
 
 struct Usterka {
     const char* nazwa;
@@ -71,18 +59,6 @@ struct Usterka {
     // Sets the case up in `k` and gives the path, or an empty one when it cannot be made here.
     std::function<QString(const QString& k)> przygotuj;
 };
-
-QString plik(const QString& sciezka, const QByteArray& dane)
-{
-    utworz(sciezka, dane);
-    return sciezka;
-}
-
-QString krotki(const QString& k, int dlugosc)
-{
-    QRandomGenerator g(dlugosc);
-    return plik(k + "/krotki.vor", losoweBajty(dlugosc, g));
-}
 
 QString folder(const QString& k)
 {
@@ -104,7 +80,7 @@ QString naMalymDysku(const QString& k, const char* opcje, const QByteArray& star
     if (!stary.isEmpty())
         utworz(k + "/m/s.vor", stary);
     if (doOdczytu)
-        tylkoDoOdczytu(k + "/m");
+        ::mount(nullptr, qPrintable(k + "/m"), nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
     return k + (stary.isEmpty() ? "/m/n.vor" : "/m/s.vor");
 }
 
@@ -114,11 +90,11 @@ const QList<Usterka>& usterki()
     static const QList<Usterka> u = {
         {"missing file", false, "plik nie istnieje", [](auto& k) { return k + "/brak.vor"; }},
         {"empty file", false, "plik jest za krótki (0 z 3626 bajtów)",
-         [](auto& k) { return krotki(k, 0); }},
+         [](auto& k) { return utworz(k + "/k.vor", {}); }},
         {"names cut off", false, "plik jest za krótki (3369 z 3626 bajtów)",
-         [](auto& k) { return krotki(k, 3369); }},
+         [](auto& k) { return utworz(k + "/k.vor", QByteArray(3369, 7)); }},
         {"one byte short", false, "plik jest za krótki (3625 z 3626 bajtów)",
-         [](auto& k) { return krotki(k, 3625); }},
+         [](auto& k) { return utworz(k + "/k.vor", QByteArray(3625, 7)); }},
         {"read a folder", false, "to jest katalog", folder},
         {"save over a folder", true, "to jest katalog", folder},
         {"missing folder", true, "katalog nie istnieje", [](auto& k) { return k + "/brak/n.vor"; }},
@@ -150,7 +126,7 @@ const QList<Usterka>& usterki()
         {"name without a Windows-1250 byte", true,
          QStringLiteral("nazwa linii nr 240 (\"MAGĀZYN\") zawiera znak, którego nie można "
                         "zapisać w stronie kodowej Windows-1250"),
-         [](auto& k) { return plik(k + "/s.vor", QByteArray(3626, 'S')); }},
+         [](auto& k) { return utworz(k + "/s.vor", QByteArray(3626, 'S')); }},
     };
     return u;
 }
@@ -228,7 +204,7 @@ private slots:
         QCOMPARE(zrodlo.KonfigJest, 0); // saving marks nothing as loaded
         QVERIFY(!zrodlo.dostepny(Element::mnuKonfDruk));
 
-        utworz(k.filePath("dlugi.vor"), plik + losoweBajty(1374, g));
+        utworz(k.filePath("dlugi.vor"), plik + QByteArray(1374, '\xEE'));
         Module1 cel;
         cel.Obraz = losowyObraz(ziarno + 1000);
         cel.Obraz.NazwyLinii[5] = "inny slownik"; // the fixed dictionary is not in the file

@@ -4,32 +4,19 @@
 #include "Wlasnosci.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTest>
 
 using namespace zr05;
 
-namespace
-{
-using Wlasnosc = QString (*)(QByteArrayView);
-
-Wlasnosc wlasnosc(const QString& nazwa)
-{
-    if (nazwa == QLatin1String("odbiornik"))
-        return wlasnosci::odbiornik;
-    if (nazwa == QLatin1String("plikKonfiguracji"))
-        return wlasnosci::plikKonfiguracji;
-    if (nazwa == QLatin1String("komunikat"))
-        return wlasnosci::komunikat;
-    if (nazwa == QLatin1String("rekordArchiwum"))
-        return wlasnosci::rekordArchiwum;
-    return nullptr;
-}
-} // namespace
-
 class TstZapisaneWejscia : public QObject
 {
     Q_OBJECT
+    using Wlasnosc = QString (*)(QByteArrayView);
+    const QMap<QString, Wlasnosc> m_wlasnosci = {{"odbiornik", wlasnosci::odbiornik},
+                                                 {"plikKonfiguracji", wlasnosci::plikKonfiguracji},
+                                                 {"komunikat", wlasnosci::komunikat},
+                                                 {"rekordArchiwum", wlasnosci::rekordArchiwum}};
+
 private slots:
     void wejscie_data()
     {
@@ -37,12 +24,11 @@ private slots:
         QTest::addColumn<QByteArray>("dane");
         const QDir korzen(QStringLiteral(ZR05_WEJSCIA_FUZZ));
         for (const QString& w : korzen.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            QVERIFY2(wlasnosc(w), qPrintable("no property named " + w));
-            const QDir katalog(korzen.filePath(w));
-            for (const QString& plik : katalog.entryList(QDir::Files)) {
-                QFile f(katalog.filePath(plik));
+            QVERIFY2(m_wlasnosci.contains(w), qPrintable("no property named " + w));
+            for (const QFileInfo& plik : QDir(korzen.filePath(w)).entryInfoList(QDir::Files)) {
+                QFile f(plik.filePath());
                 QVERIFY(f.open(QIODevice::ReadOnly));
-                QTest::newRow(qPrintable(w + '/' + plik)) << w << f.readAll();
+                QTest::newRow(qPrintable(w + '/' + plik.fileName())) << w << f.readAll();
             }
         }
     }
@@ -50,7 +36,7 @@ private slots:
     {
         QFETCH(QString, nazwa);
         QFETCH(QByteArray, dane);
-        const QString blad = wlasnosc(nazwa)(dane);
+        const QString blad = m_wlasnosci[nazwa](dane);
         QVERIFY2(blad.isEmpty(), qPrintable(blad));
     }
 };

@@ -1,32 +1,21 @@
 // The panel's port on a real line, a pseudo-terminal or TCP on 127.0.0.1: its 2400 bit/s 8N2
 // settings, bytes both ways with the times they came, a device pulled out or a server gone,
-// every reason a port cannot be opened, which devices COM1..COM4 mean, and the program's link
-// against the simulator program on each road, also while a long printout is being made.
+// every reason a port cannot be opened, and which devices COM1..COM4 mean. The program's link
+// through it against the simulator program is the command-line tool's test.
 
 #include "AdresTcp.h"
 #include "Aplikacja.h"
 #include "BladPortu.h"
-#include "DemoInstalacja.h"
-#include "Drukarka.h"
-#include "KodyDostepu.h"
-#include "Module1.h"
 #include "PortSzeregowy.h"
-#include "PrzechwytKomunikatow.h"
 #include "Pty.h"
 #include "TransportTcp.h"
 #include "UrzadzeniaPortow.h"
-#include "access/Logowanie.h"
-#include "access/Przesylanie.h"
-#include "link/Lacze.h"
-#include "link/WyborPortu.h"
-#include "print/WydrukRejestru.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -34,7 +23,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
-#include <QTimer>
 
 #include <functional>
 #include <grp.h>
@@ -48,66 +36,6 @@ using namespace zr05;
 
 namespace
 {
-// The simulator program; `adres` is what it tells the program to open.
-struct Symulator {
-    QProcess proces;
-    QString adres;
-    explicit Symulator(const QStringList& argumenty)
-    {
-        proces.start(QCoreApplication::applicationDirPath() + "/../tools/panel-sim/zr05-panel-sim",
-                     argumenty + QStringList{"--quiet", "--stats"});
-        QDeadlineTimer termin(10000);
-        while (adres.isEmpty() && !termin.hasExpired() && proces.state() != QProcess::NotRunning) {
-            proces.waitForReadyRead(100);
-            while (proces.canReadLine()) {
-                const QString linia = QString::fromLocal8Bit(proces.readLine()).trimmed();
-                if (linia.startsWith(QLatin1String("ZR05_COM1=")))
-                    adres = linia.mid(10);
-            }
-        }
-    }
-    ~Symulator()
-    {
-        proces.kill();
-        proces.waitForFinished(3000);
-    }
-};
-
-struct Program {
-    Module1 m;
-    Lacze lacze{m};
-    PortSzeregowy port;
-    Logowanie logowanie{m, lacze};
-    Przesylanie przesylanie{m, lacze};
-    QTimer timer1;
-
-    explicit Program(const QString& adres)
-    {
-        lacze.ustawUjscie([this](const QByteArray& b) { port.zapisz(b); });
-        QObject::connect(&port, &PortSzeregowy::odebrano, &lacze, &Lacze::odbierz);
-        QObject::connect(&timer1, &QTimer::timeout, &lacze, &Lacze::tick);
-        timer1.start(1000);
-        m.WybranyPort = 1;
-        if (!port.otworz(adres))
-            potwierdzWyborPortu(m, true);
-    }
-    bool doKonca()
-    {
-        QDeadlineTimer termin(30000);
-        while (m.KodOperacji != 0 && !termin.hasExpired())
-            QTest::qWait(10);
-        return m.KodOperacji == 0;
-    }
-    bool zaloguj(const QString& kod)
-    {
-        logowanie.oknoOtwarte();
-        if (!doKonca())
-            return false;
-        logowanie.zatwierdzKod(kod);
-        return doKonca();
-    }
-};
-
 // Root passes every permission check: `f` then runs in a child that has become nobody.
 bool jakoZwyklyUzytkownik(const std::function<bool()>& f)
 {
@@ -328,31 +256,19 @@ private slots:
         }
     }
 
-    void adresyTcp_data()
-    {
-        QTest::addColumn<QString>("ustawienie");
-        QTest::addColumn<QString>("host"); // empty: not a valid address
-        QTest::addColumn<int>("numer");
-        QTest::newRow("IPv4") << "tcp://192.168.1.20:4001"
-                              << "192.168.1.20" << 4001;
-        QTest::newRow("name") << "TCP://serwer-1.biuro.lan:65535"
-                              << "serwer-1.biuro.lan" << 65535;
-        QTest::newRow("IPv6") << "tcp://[fd00::5]:1"
-                              << "fd00::5" << 1;
-        for (const char* zly :
-             {"tcp://fd00::5:4001", "tcp://[serwer]:4001", "tcp://serwer", "tcp://serwer:0",
-              "tcp://serwer:65536", "tcp://serwer:+40", "tcp://:4001", "tcp://serwer:4001/x"})
-            QTest::newRow(zly) << zly << "" << 0;
-    }
     void adresyTcp()
     {
-        QFETCH(QString, ustawienie);
-        QFETCH(QString, host);
-        QFETCH(int, numer);
-        QVERIFY(jestAdresemTcp(ustawienie));
-        const auto adres = czytajAdresTcp(ustawienie);
-        QCOMPARE(adres ? adres->host : QString(), host);
-        QCOMPARE(adres ? int(adres->port) : 0, numer);
+        QStringList wyniki;
+        for (const char* u :
+             {"tcp://192.168.1.20:4001", "TCP://serwer-1.biuro.lan:65535", "tcp://[fd00::5]:1",
+              "tcp://fd00::5:4001", "tcp://[serwer]:4001", "tcp://serwer", "tcp://serwer:0",
+              "tcp://serwer:65536", "tcp://serwer:+40", "tcp://:4001", "tcp://serwer:4001/x"}) {
+            const auto a = czytajAdresTcp(u);
+            QVERIFY(jestAdresemTcp(u));
+            wyniki << (a ? a->host + ' ' + QString::number(a->port) : QStringLiteral("-"));
+        }
+        QCOMPARE(wyniki, QStringList({"192.168.1.20 4001", "serwer-1.biuro.lan 65535", "fd00::5 1",
+                                      "-", "-", "-", "-", "-", "-", "-", "-"}));
     }
 
     // UARTs first, then USB adapters, then the rest, each by number; a variable names one.
@@ -371,82 +287,6 @@ private slots:
         QVERIFY(urzadzenieCom(3).value_or(UrzadzeniePortu{}).sciezka != pty.sciezkaSlave());
         QVERIFY(!urzadzenieCom(0) && !urzadzenieCom(5));
         QVERIFY(opisUrzadzeniaCom(5).contains(QStringLiteral("brak")));
-    }
-
-    // Login, download, upload and on-line frames, unpaced and with patient time-outs so a busy
-    // machine keeps the exchange safe.
-    void sesjaZSymulatorem_data()
-    {
-        QTest::addColumn<QStringList>("argumenty");
-        QTest::newRow("pseudo-terminal") << QStringList{};
-        QTest::newRow("tcp") << QStringList{"--tcp", "127.0.0.1:0"};
-    }
-    void sesjaZSymulatorem()
-    {
-        QFETCH(QStringList, argumenty);
-        Symulator sym(argumenty +
-                      QStringList{"--fast", "--poll-period", "40", "--answer-timeout", "3000"});
-        Program p(sym.adres);
-        QVERIFY(p.port.otwarty());
-        const KodyDostepu kody;
-        QVERIFY(p.zaloguj(kody.uzytkownik) && p.zaloguj(kody.instalator));
-        QVERIFY(p.m.zalogowanyInstalator());
-        QVERIFY(!p.przesylanie.pobierz() && p.doKonca());
-        QCOMPARE(p.m.Obraz.Linie, demo::instalacja().Linie);
-
-        p.m.Obraz.Linie[1][9] = 77;
-        QSignalSpy koniec(&p.przesylanie, &Przesylanie::zakonczone);
-        QVERIFY(!p.przesylanie.przekaz());
-        QTRY_COMPARE_WITH_TIMEOUT(koniec.size(), 1, 30000);
-        p.m.Obraz = Konfiguracja{};
-        QVERIFY(!p.przesylanie.pobierz() && p.doKonca());
-        QCOMPARE(p.m.Obraz.Linie[1][9], Bajt(77));
-
-        QSignalSpy stany(&p.lacze, &Lacze::ramkaStanu);
-        p.m.ustawOnLine(true);
-        QTRY_VERIFY_WITH_TIMEOUT(stany.size() >= 4, 10000);
-        sym.proces.terminate();
-        QVERIFY(sym.proces.waitForFinished(5000));
-        const QString wynik = QString::fromLocal8Bit(sym.proces.readAllStandardOutput());
-        QVERIFY2(wynik.contains(QLatin1String(" bad-checksum=0 ")), qPrintable(wynik));
-    }
-
-    // The panel waits 120 ms for an answer: a long printout being made must not delay one.
-    void wydrukPodczasOnLine()
-    {
-        if (!QPrinterInfo::defaultPrinter().isNull())
-            QSKIP("a default printer is installed here");
-        QTemporaryDir katalog;
-        Drukarka::ustawKatalogPdf(katalog.path());
-        PrzechwytKomunikatow przechwyt;
-        Symulator sym({});
-        Program p(sym.adres);
-        qint64 przybycie = 0, najdluzej = 0, odpowiedzi = 0;
-        QObject::disconnect(&p.port, &PortSzeregowy::odebrano, &p.lacze, &Lacze::odbierz);
-        QObject::connect(&p.port, &PortSzeregowy::odebrano, [&](const QByteArray& b, qint64 ms) {
-            przybycie = ms;
-            p.lacze.odbierz(b, ms);
-        });
-        p.lacze.ustawUjscie([&](const QByteArray& b) {
-            najdluzej = std::max(najdluzej, p.port.teraz() - przybycie);
-            ++odpowiedzi;
-            p.port.zapisz(b);
-        });
-        p.m.ustawOnLine(true);
-        QTest::qWait(1000);
-        QString rejestr;
-        for (int i = 0; i < 20000; ++i)
-            rejestr += QStringLiteral("12:%1    ALARM z linii: %2 w strefie: 1\r\n")
-                           .arg(i % 60)
-                           .arg(i % 80);
-        najdluzej = odpowiedzi = 0;
-        Drukarka::drukuj(
-            [rejestr] { return wydrukRejestru(rejestr, QDateTime::currentDateTime()); }, nullptr,
-            QStringLiteral("Rejestr"));
-        QTRY_COMPARE_WITH_TIMEOUT(Drukarka::wToku(), 0, 60000);
-        Drukarka::ustawKatalogPdf(QString());
-        QCOMPARE(przechwyt.teksty.size(), 1);
-        QVERIFY2(odpowiedzi > 0 && najdluzej < 100, qPrintable(QString::number(najdluzej)));
     }
 
     // Qt's own texts in Polish, the program's title and icon.

@@ -1,12 +1,9 @@
 // The printouts: every section of the configuration printout and the register printout as their
 // exact lines, the chosen sections making the document, and on paper (PDF) the longest texts
-// losing nothing at the right margin and going on at their own indent.
+// losing nothing at the right margin, going on at their own indent, page after page.
 
 #include "Drukarka.h"
-#include "Module1.h"
 #include "PrzechwytKomunikatow.h"
-#include "archive/WidokArchiwum.h"
-#include "archive/WydrukArchiwum.h"
 #include "print/SekcjeKonfiguracji.h"
 #include "print/WydrukKonfiguracji.h"
 #include "print/WydrukRejestru.h"
@@ -198,28 +195,16 @@ Konfiguracja pelna()
         l[2] = 0x38; // conditional, 1000 ms
     }
     k.Linie[1][2] = 0x01; // encrypting every line
-    for (auto& r : k.WyjOC)
-        r.fill(255);
-    for (auto& r : k.WyjPk)
-        r.fill(255);
-    for (auto& r : k.Kontrole)
-        r.fill(255);
-    for (auto& r : k.Strefy)
-        r.fill(255);
+    auto pelne = [](auto& tablica) {
+        std::for_each(tablica.begin(), tablica.end(), [](auto& r) { r.fill(255); });
+    };
+    pelne(k.WyjOC);
+    pelne(k.WyjPk);
+    pelne(k.Kontrole);
+    pelne(k.Strefy);
     k.AutoUzbr.fill(255);
     k.KlawFun = k.Buzzery = k.CzasKodu = k.CzasBlokady = 255;
     return k;
-}
-
-// Every alarm text with its placeholders at their widest.
-QStringList linieAlarmow()
-{
-    Module1 m;
-    QStringList l;
-    for (int kod = 0; kod < TabeleTekstow::LiczbaAlarmow; ++kod)
-        for (Bajt p : {Bajt(80), Bajt(255)})
-            l << liniaAlarmu(m.Tabele, m.Obraz, {99, 12, 31, 23, 59, Bajt(kod), p, p});
-    return l;
 }
 
 QString pdfDoTekstu(const QStringList& argumenty)
@@ -263,223 +248,203 @@ std::vector<Slowo> slowa(const QString& html, double& szerokoscStrony, int& stro
     return s;
 }
 
-// Printed lines that carry text, and all the text: a wrapped line takes more than one on paper.
-int liniePelne(const Wydruk& w, QString& tekst)
-{
-    int n = 0;
-    QString biezaca;
-    for (const Op& op : w.operacje()) {
-        if (op.rodzaj == Op::Tekst || op.rodzaj == Op::Linia)
-            biezaca += op.tekst;
-        if (op.rodzaj == Op::Linia) {
-            n += bezOdstepow(biezaca).isEmpty() ? 0 : 1;
-            tekst += biezaca;
-            biezaca.clear();
-        }
-    }
-    return n;
-}
 } // namespace
 
 class TstWydruki : public QObject
 {
     Q_OBJECT
 private slots:
-    void sekcje_data();
-    void sekcje();
-    void nicNieZaMarginesem_data();
-    void nicNieZaMarginesem();
-    void bezDrukarkiDoPlikow();
-};
+    void sekcje_data()
+    {
+        QTest::addColumn<Budowa>("zbuduj");
+        QTest::addColumn<QStringList>("oczekiwane");
+        const QString a = QStringLiteral("AKTYWNA"), n = QStringLiteral("NIEAKTYWNA");
+        const QString tytul =
+            QStringLiteral("[f:Times New Roman CE][s12][b1]@2000:KONFIGURACJA SYSTEMU VOR ZR-05");
+        const QStringList klawiatury = {"[s10][b1]@1000:KLAWIATURY I PODCENTRALE:",
+                                        "[b0]@1000:Klawiatury: 1, 3,   Podcentrale: 2, 8, "};
+        const QStringList strefy = {
+            "[s10][b1]@1000:STREFY ZALEŻNE:", "[b0]@1000:Strefa: 02  zależna od stref: 1, ",
+            "@1000:Strefa: 05  zależna od stref: 1, 2, 4, ",
+            "@1000:Strefa: 10  zależna od stref: 9, "};
+        const QStringList calosc =
+            QStringList{
+                tytul, "@2000:pobrana z pliku: </home/jan/obiekt 1.vor> dnia: 2026-12-31  23:59:58",
+                ""} +
+            klawiatury + linieDozorowe() + wyjsciaOC() +
+            QStringList{"[s10][b1]@1000:WYJŚCIA PK:",
+                        "@1000:Nr:  Kas:    Czas al:  Opóźn.:  Zdarzenia:",
+                        "[b0]@1000:01    autom.   4[min]   2[min]   56, ",
+                        "@1000:02    ręczne   255[min]   9[min]   17, 19, ",
+                        "[s10][b1]@1000:KONTROLE STRAŻNIKÓW:",
+                        "@1000:Nr:  Klaw:   Czas:     Tol.:     Nr strażników:",
+                        "[b0]@1000:01       2        07:05      5min    1, 10, ",
+                        "@1000:05       8        24:00      10min    ",
+                        "@1000:255       255        255:255      255min    8, 16, ",
+                        "[s10][b1]@1000:AUTOMATYCZNE UZBRAJANIE STREF:",
+                        "@1000:Czas uzbr:  Cichy Al:  Nr uzbr. stref:",
+                        "[b0]@1000:       06:00        10min       1, 8, 10, "} +
+            strefy +
+            parametry(a, n, a, n,
+                      {"@1000:KODY - TAJNE", "@1000:Maksymalny czas wprowadzania kodu: 30 [s]",
+                       "@1000:Czas blokowania klawiatury: 5 [min]",
+                       "@1000:Buzzer aktywny w klawiaturach: 1, 3, 8, ", "[end]"});
+        auto wybrane = [](std::initializer_list<SekcjaKonfiguracji> sekcje, const QString& plik) {
+            WyborSekcji w{};
+            for (auto s : sekcje)
+                w[int(s)] = true;
+            return Budowa([=] { return wydrukKonfiguracji(przyklad(), plik, Chwila, w); });
+        };
 
-void TstWydruki::sekcje_data()
-{
-    QTest::addColumn<Budowa>("zbuduj");
-    QTest::addColumn<QStringList>("oczekiwane");
-    const QString a = QStringLiteral("AKTYWNA"), n = QStringLiteral("NIEAKTYWNA");
-    const QString tytul =
-        QStringLiteral("[f:Times New Roman CE][s12][b1]@2000:KONFIGURACJA SYSTEMU VOR ZR-05");
-    const QStringList klawiatury = {"[s10][b1]@1000:KLAWIATURY I PODCENTRALE:",
-                                    "[b0]@1000:Klawiatury: 1, 3,   Podcentrale: 2, 8, "};
-    const QStringList strefy = {
-        "[s10][b1]@1000:STREFY ZALEŻNE:", "[b0]@1000:Strefa: 02  zależna od stref: 1, ",
-        "@1000:Strefa: 05  zależna od stref: 1, 2, 4, ", "@1000:Strefa: 10  zależna od stref: 9, "};
-    const QStringList calosc =
-        QStringList{tytul,
-                    "@2000:pobrana z pliku: </home/jan/obiekt 1.vor> dnia: 2026-12-31  23:59:58",
-                    ""} +
-        klawiatury + linieDozorowe() + wyjsciaOC() +
-        QStringList{"[s10][b1]@1000:WYJŚCIA PK:",
-                    "@1000:Nr:  Kas:    Czas al:  Opóźn.:  Zdarzenia:",
-                    "[b0]@1000:01    autom.   4[min]   2[min]   56, ",
-                    "@1000:02    ręczne   255[min]   9[min]   17, 19, ",
-                    "[s10][b1]@1000:KONTROLE STRAŻNIKÓW:",
-                    "@1000:Nr:  Klaw:   Czas:     Tol.:     Nr strażników:",
-                    "[b0]@1000:01       2        07:05      5min    1, 10, ",
-                    "@1000:05       8        24:00      10min    ",
-                    "@1000:255       255        255:255      255min    8, 16, ",
-                    "[s10][b1]@1000:AUTOMATYCZNE UZBRAJANIE STREF:",
-                    "@1000:Czas uzbr:  Cichy Al:  Nr uzbr. stref:",
-                    "[b0]@1000:       06:00        10min       1, 8, 10, "} +
-        strefy +
-        parametry(a, n, a, n,
-                  {"@1000:KODY - TAJNE", "@1000:Maksymalny czas wprowadzania kodu: 30 [s]",
-                   "@1000:Czas blokowania klawiatury: 5 [min]",
-                   "@1000:Buzzer aktywny w klawiaturach: 1, 3, 8, ", "[end]"});
-    auto wybrane = [](std::initializer_list<SekcjaKonfiguracji> sekcje, const QString& plik) {
-        WyborSekcji w{};
-        for (auto s : sekcje)
-            w[int(s)] = true;
-        return Budowa([=] { return wydrukKonfiguracji(przyklad(), plik, Chwila, w); });
-    };
-
-    QTest::newRow("all sections, from a file") << Budowa([] {
-        return wydrukKonfiguracji(przyklad(), "/home/jan/obiekt 1.vor",
-                                  QDateTime(QDate(2026, 12, 31), QTime(23, 59, 58)));
-    }) << calosc;
-    QTest::newRow("header alone, from the panel")
-        << wybrane({SekcjaKonfiguracji::Naglowek}, QString())
-        << QStringList{tytul, "@2000:pobrana z centralki dnia: 2001-03-07  09:05:00", "", "[end]"};
-    QTest::newRow("keypads and dependent zones alone")
-        << wybrane({SekcjaKonfiguracji::StrZal, SekcjaKonfiguracji::KlawPodc}, "x.vor")
-        << klawiatury + strefy + QStringList{"[end]"};
-    QTest::newRow("nothing chosen") << wybrane({}, "x.vor") << QStringList{"[end]"};
-    QTest::newRow("no keypads") << sekcja(DrukKlawPodc, pusty())
-                                << QStringList{klawiatury[0],
-                                               "[b0]@1000:Klawiatury:   Podcentrale: "};
-    Konfiguracja bd = pusty();
-    bd.KlawFun = 0x0A, bd.CzasKodu = bd.CzasBlokady = 255;
-    QTest::newRow("system, B and D, open codes")
-        << sekcja(DrukKlawFun, bd)
-        << parametry(n, a, n, a,
-                     {"@1000:KODY - JAWNE", "@1000:Maksymalny czas wprowadzania kodu: 255 [s]",
-                      "@1000:Czas blokowania klawiatury: 255 [min]",
-                      "@1000:Buzzer aktywny w klawiaturach: "});
-    // Any line end the operator typed ends a line; the last one opens no empty line.
-    QTest::newRow("register")
-        << Budowa([] {
-               return wydrukRejestru("09:05    ALARM z linii: 17 w strefie: 3\r\nA\nB\rC\r\n\r\n"
-                                     "POKOJ   ",
-                                     QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)));
-           })
-        << QStringList{"[f:Times New Roman CE][s12][b1]@2000:REJESTR BIEŻĄCY SYSTEMU VOR ZR-05",
-                       "@3000:2026-03-04  05:06:07",
-                       "[s10][b0]09:05    ALARM z linii: 17 w strefie: 3",
-                       "A",
-                       "B",
-                       "C",
-                       "",
+        QTest::newRow("all sections, from a file") << Budowa([] {
+            return wydrukKonfiguracji(przyklad(), "/home/jan/obiekt 1.vor",
+                                      QDateTime(QDate(2026, 12, 31), QTime(23, 59, 58)));
+        }) << calosc;
+        QTest::newRow("header alone, from the panel")
+            << wybrane({SekcjaKonfiguracji::Naglowek}, QString())
+            << QStringList{tytul, "@2000:pobrana z centralki dnia: 2001-03-07  09:05:00", "",
+                           "[end]"};
+        QTest::newRow("keypads and dependent zones alone")
+            << wybrane({SekcjaKonfiguracji::StrZal, SekcjaKonfiguracji::KlawPodc}, "x.vor")
+            << klawiatury + strefy + QStringList{"[end]"};
+        QTest::newRow("nothing chosen") << wybrane({}, "x.vor") << QStringList{"[end]"};
+        Konfiguracja bd = pusty();
+        bd.KlawFun = 0x0A, bd.CzasKodu = bd.CzasBlokady = 255;
+        QTest::newRow("system, B and D, open codes")
+            << sekcja(DrukKlawFun, bd)
+            << parametry(n, a, n, a,
+                         {"@1000:KODY - JAWNE", "@1000:Maksymalny czas wprowadzania kodu: 255 [s]",
+                          "@1000:Czas blokowania klawiatury: 255 [min]",
+                          "@1000:Buzzer aktywny w klawiaturach: "});
+        // Any line end the operator typed ends a line; the last one opens no empty line.
+        QTest::newRow("register")
+            << Budowa([] {
+                   return wydrukRejestru(
+                       "09:05    ALARM z linii: 17 w strefie: 3\r\nA\nB\rC\r\n\r\n"
                        "POKOJ   ",
-                       "[end]"};
-}
-
-void TstWydruki::sekcje()
-{
-    QFETCH(Budowa, zbuduj);
-    QFETCH(QStringList, oczekiwane);
-    QCOMPARE(wiersze(zbuduj()), oczekiwane);
-}
-
-void TstWydruki::nicNieZaMarginesem_data()
-{
-    QTest::addColumn<Wydruk>("wydruk");
-    QTest::addColumn<QList<int>>("wciecia"); // twips where a printed line may start
-    QTest::addColumn<bool>("zawija");        // some line is known to need more than one
-
-    const QString sciezka = QStringLiteral(
-        "/home/administrator/Dokumenty/Obiekty chronione/Hurtownia przy ulicy Długiej 15/"
-        "konfiguracja centrali z 2026 roku.vor");
-    // The short automatic arming line begins with blanks, off every indent.
-    WyborSekcji bezAutoUzbr = WszystkieSekcje;
-    bezAutoUzbr[int(SekcjaKonfiguracji::AutoUzbr)] = false;
-    QTest::newRow("whole configuration, all full")
-        << wydrukKonfiguracji(pelna(), sciezka, Chwila, bezAutoUzbr)
-        << QList<int>{1000, 2000, 3000, 4700} << true;
-    // The operator may type anything into the register; pages follow one another, and empty
-    // lines at the end open none.
-    QString rejestr = QStringLiteral("23:59    ALARM C-STRAŻ POŻARNA z klawiatury nr: 7\r\n");
-    for (int i = 0; i < 40; ++i)
-        rejestr += QStringLiteral("notatka%1 ").arg(i);
-    rejestr +=
-        QStringLiteral("\r\n") + QStringLiteral("ŻÓŁW").repeated(60) + QStringLiteral("\r\n");
-    for (int i = 1; i <= 400; ++i)
-        rejestr += QStringLiteral("Linia rejestru numer %1\r\n").arg(i);
-    QTest::newRow("register, pages")
-        << wydrukRejestru(rejestr + QString("\r\n").repeated(500), Chwila)
-        << QList<int>{0, 2000, 3000} << true;
-    QTest::newRow("alarm archive")
-        << wydrukArchiwum(true, linieAlarmow()) << QList<int>{1000, 2000} << false;
-}
-
-void TstWydruki::nicNieZaMarginesem()
-{
-    QFETCH(Wydruk, wydruk);
-    QFETCH(QList<int>, wciecia);
-    QFETCH(bool, zawija);
-    QTemporaryDir katalog;
-    const QString pdf = katalog.filePath(QStringLiteral("w.pdf"));
-    QVERIFY(Drukarka::doPdf(wydruk, pdf));
-
-    // All the text is on the pages, in its order.
-    QString tekst;
-    const int linie = liniePelne(wydruk, tekst);
-    QCOMPARE(bezOdstepow(pdfDoTekstu({"-layout", pdf, "-"})), bezOdstepow(tekst));
-
-    double szerokosc = 0;
-    int stron = 0;
-    const auto s = slowa(pdfDoTekstu({"-bbox", pdf, "-"}), szerokosc, stron);
-    QVERIFY(!s.empty());
-    QCOMPARE(s.back().strona, stron - 1); // no empty page at the end
-    constexpr double PunktowNaMm = 72.0 / 25.4, Tolerancja = 1.0;
-    const double lewy = Drukarka::LewyMarginesMm * PunktowNaMm;
-    const double prawy = szerokosc - Drukarka::PrawyMarginesMm * PunktowNaMm;
-    // The first word of every line on paper, by page and height.
-    std::map<std::pair<int, int>, const Slowo*> pierwsze;
-    for (const Slowo& w : s) {
-        QVERIFY2(w.xMax <= prawy + Tolerancja, qPrintable(w.tekst));
-        const auto klucz = std::make_pair(w.strona, qRound(w.yMin));
-        if (!pierwsze.count(klucz) || pierwsze[klucz]->xMin > w.xMin)
-            pierwsze[klucz] = &w;
+                       QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)));
+               })
+            << QStringList{"[f:Times New Roman CE][s12][b1]@2000:REJESTR BIEŻĄCY SYSTEMU VOR ZR-05",
+                           "@3000:2026-03-04  05:06:07",
+                           "[s10][b0]09:05    ALARM z linii: 17 w strefie: 3",
+                           "A",
+                           "B",
+                           "C",
+                           "",
+                           "POKOJ   ",
+                           "[end]"};
     }
-    for (const auto& [klucz, w] : pierwsze) {
-        const double x = w->xMin;
-        QVERIFY2(std::any_of(wciecia.begin(), wciecia.end(),
-                             [x, lewy](int t) { return std::abs(x - (lewy + t / 20.0)) <= 1.0; }),
-                 qPrintable(QStringLiteral("%1 at %2").arg(w->tekst).arg(x)));
+
+    void sekcje()
+    {
+        QFETCH(Budowa, zbuduj);
+        QFETCH(QStringList, oczekiwane);
+        QCOMPARE(wiersze(zbuduj()), oczekiwane);
     }
-    QVERIFY(int(pierwsze.size()) >= linie);
-    if (zawija)
-        QVERIFY(int(pierwsze.size()) > linie);
-}
 
-// Without a printer each printout goes to a PDF file of its own, in the order given, with the
-// busy pointer while any is waiting; a file that cannot be written is told as not printed.
-void TstWydruki::bezDrukarkiDoPlikow()
-{
-    if (!QPrinterInfo::defaultPrinter().isNull())
-        QSKIP("a default printer is installed here");
-    QTemporaryDir katalog;
-    Drukarka::ustawKatalogPdf(katalog.path());
-    PrzechwytKomunikatow przechwyt;
-    Drukarka::drukuj(wydrukRejestru(QStringLiteral("PIERWSZY"), Chwila), nullptr, "Rejestr");
-    Drukarka::drukuj([] { return wydrukRejestru(QStringLiteral("DRUGI"), Chwila); }, nullptr,
-                     "Rejestr");
-    QCOMPARE(Drukarka::wToku(), 2);
-    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
-    Drukarka::zaczekaj();
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QCOMPARE(przechwyt.teksty.size(), 2);
-    QCOMPARE(QDir(katalog.path()).entryList({"Rejestr_*.pdf"}).size(), 2);
-    const QString pierwszy = przechwyt.teksty[0].section(QLatin1Char('/'), -1);
-    QVERIFY(pdfDoTekstu({katalog.filePath(pierwszy), "-"}).contains("PIERWSZY"));
+    void nicNieZaMarginesem_data()
+    {
+        QTest::addColumn<Wydruk>("wydruk");
+        QTest::addColumn<QList<int>>("wciecia"); // twips where a printed line may start
+        QTest::addColumn<bool>("zawija");        // some line is known to need more than one
 
-    Drukarka::ustawKatalogPdf(QStringLiteral("/nonexistent-dir/x"));
-    Drukarka::drukuj(wydrukRejestru(QStringLiteral("X"), Chwila), nullptr, QStringLiteral("R"));
-    Drukarka::zaczekaj();
-    Drukarka::ustawKatalogPdf(QString());
-    QCOMPARE(przechwyt.teksty.size(), 3);
-    QVERIFY(przechwyt.teksty[2].contains(QStringLiteral("nie został wykonany")));
-}
+        const QString sciezka = QStringLiteral(
+            "/home/administrator/Dokumenty/Obiekty chronione/Hurtownia przy ulicy Długiej 15/"
+            "konfiguracja centrali z 2026 roku.vor");
+        // The short automatic arming line begins with blanks, off every indent.
+        WyborSekcji bezAutoUzbr = WszystkieSekcje;
+        bezAutoUzbr[int(SekcjaKonfiguracji::AutoUzbr)] = false;
+        QTest::newRow("whole configuration, all full")
+            << wydrukKonfiguracji(pelna(), sciezka, Chwila, bezAutoUzbr)
+            << QList<int>{1000, 2000, 3000, 4700} << true;
+        // The operator may type anything into the register; pages follow one another, and empty
+        // lines at the end open none.
+        QString rejestr = QStringLiteral("23:59    ALARM C-STRAŻ POŻARNA z klawiatury nr: 7\r\n");
+        for (int i = 0; i < 40; ++i)
+            rejestr += QStringLiteral("notatka%1 ").arg(i);
+        rejestr +=
+            QStringLiteral("\r\n") + QStringLiteral("ŻÓŁW").repeated(60) + QStringLiteral("\r\n");
+        for (int i = 1; i <= 400; ++i)
+            rejestr += QStringLiteral("Linia rejestru numer %1\r\n").arg(i);
+        QTest::newRow("register, pages")
+            << wydrukRejestru(rejestr + QString("\r\n").repeated(500), Chwila)
+            << QList<int>{0, 2000, 3000} << true;
+    }
+
+    void nicNieZaMarginesem()
+    {
+        QFETCH(Wydruk, wydruk);
+        QFETCH(QList<int>, wciecia);
+        QFETCH(bool, zawija);
+        QTemporaryDir katalog;
+        const QString pdf = katalog.filePath(QStringLiteral("w.pdf"));
+        QVERIFY(Drukarka::doPdf(wydruk, pdf));
+
+        // All the text is on the pages, in its order; a wrapped line takes more than one there.
+        QStringList tekst = wiersze(wydruk).replaceInStrings(
+            QRegularExpression(QStringLiteral("\\[(f:[^\\]]*|s\\d+|b\\d|end)\\]|@\\d+:|\\s")),
+            QString());
+        QCOMPARE(bezOdstepow(pdfDoTekstu({"-layout", pdf, "-"})), tekst.join(QString()));
+        tekst.removeAll(QString());
+        const int linie = int(tekst.size());
+
+        double szerokosc = 0;
+        int stron = 0;
+        const auto s = slowa(pdfDoTekstu({"-bbox", pdf, "-"}), szerokosc, stron);
+        QVERIFY(!s.empty());
+        QCOMPARE(s.back().strona, stron - 1); // no empty page at the end
+        constexpr double PunktowNaMm = 72.0 / 25.4, Tolerancja = 1.0;
+        const double lewy = Drukarka::LewyMarginesMm * PunktowNaMm;
+        const double prawy = szerokosc - Drukarka::PrawyMarginesMm * PunktowNaMm;
+        // The first word of every line on paper, by page and height.
+        std::map<std::pair<int, int>, const Slowo*> pierwsze;
+        for (const Slowo& w : s) {
+            QVERIFY2(w.xMax <= prawy + Tolerancja, qPrintable(w.tekst));
+            const auto klucz = std::make_pair(w.strona, qRound(w.yMin));
+            if (!pierwsze.count(klucz) || pierwsze[klucz]->xMin > w.xMin)
+                pierwsze[klucz] = &w;
+        }
+        for (const auto& [klucz, w] : pierwsze) {
+            const double x = w->xMin;
+            QVERIFY2(
+                std::any_of(wciecia.begin(), wciecia.end(),
+                            [x, lewy](int t) { return std::abs(x - (lewy + t / 20.0)) <= 1.0; }),
+                qPrintable(QStringLiteral("%1 at %2").arg(w->tekst).arg(x)));
+        }
+        QVERIFY(int(pierwsze.size()) >= linie);
+        if (zawija)
+            QVERIFY(int(pierwsze.size()) > linie);
+    }
+
+    // Without a printer each printout goes to a PDF file of its own, in the order given, with the
+    // busy pointer while any is waiting; a file that cannot be written is told as not printed.
+    void bezDrukarkiDoPlikow()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("a default printer is installed here");
+        QTemporaryDir katalog;
+        Drukarka::ustawKatalogPdf(katalog.path());
+        PrzechwytKomunikatow przechwyt;
+        Drukarka::drukuj(wydrukRejestru(QStringLiteral("PIERWSZY"), Chwila), nullptr, "Rejestr");
+        Drukarka::drukuj([] { return wydrukRejestru(QStringLiteral("DRUGI"), Chwila); }, nullptr,
+                         "Rejestr");
+        QCOMPARE(Drukarka::wToku(), 2);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        Drukarka::zaczekaj();
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QCOMPARE(przechwyt.teksty.size(), 2);
+        QCOMPARE(QDir(katalog.path()).entryList({"Rejestr_*.pdf"}).size(), 2);
+        const QString pierwszy = przechwyt.teksty[0].section(QLatin1Char('/'), -1);
+        QVERIFY(pdfDoTekstu({katalog.filePath(pierwszy), "-"}).contains("PIERWSZY"));
+
+        Drukarka::ustawKatalogPdf(QStringLiteral("/nonexistent-dir/x"));
+        Drukarka::drukuj(wydrukRejestru(QStringLiteral("X"), Chwila), nullptr, QStringLiteral("R"));
+        Drukarka::zaczekaj();
+        Drukarka::ustawKatalogPdf(QString());
+        QCOMPARE(przechwyt.teksty.size(), 3);
+        QVERIFY(przechwyt.teksty[2].contains(QStringLiteral("nie został wykonany")));
+    }
+};
 
 QTEST_MAIN(TstWydruki)
 #include "tst_wydruki.moc"

@@ -87,12 +87,6 @@ private slots:
             WpiszNazwyLinii(n);
             return n[230] + n[5] + n[224];
         }) << "<nn 230>AKUMULATOR<nn 224>";
-        QTest::newRow("free user slots") << Tekst([] {
-            NazwyLiniiTablica n = tab().obraz.NazwyLinii;
-            n[240] = "<nn 241>"; // another slot's placeholder is a real name here
-            return kazdy({223, 224, 225, 240, 255, 0, 256, -1},
-                         [&](int i) { return QString::number(nazwaWolna(n, i)); });
-        }) << "0|0|1|0|1|0|0|0";
         QTest::newRow("shown line names")
             << nazwyLinii({5, 6, 80, 81, 0, -1}) << "<bez nazwy>|ADMIN.1|ZAKLAD1234|||";
         QTest::newRow("line alarm, no name") << alarm(0, 3, 5) << "Str-03 Linia-05 ";

@@ -302,7 +302,8 @@ private slots:
         QVERIFY(!l.isEmpty());
         QCOMPARE(wiersze.size(), l.size());
         static const QRegularExpression Wiersz(
-            QStringLiteral("^\\d\\d(\\d\\d-\\d\\d-\\d\\d),(\\d\\d:\\d\\d),\"(ALARM)\",\\d+,\"((?:[^\"]|\"\")*)\"$"));
+            QStringLiteral("^\\d\\d(\\d\\d-\\d\\d-\\d\\d),(\\d\\d:\\d\\d),\"(ALARM)\",\\d+,\"((?:[^"
+                           "\"]|\"\")*)\"$"));
         bool zOdstepami = false, polskie = false;
         for (int i = 0; i < l.size(); ++i) {
             const auto m = Wiersz.match(wiersze[i]);
