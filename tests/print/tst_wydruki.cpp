@@ -321,7 +321,7 @@ private slots:
             << Budowa([] {
                    return wydrukRejestru(
                        "09:05    ALARM z linii: 17 w strefie: 3\r\nA\nB\rC\r\n\r\n"
-                       "POKOJ   ",
+                       "POKOJ   \r\n",
                        QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)));
                })
             << QStringList{"[f:Times New Roman CE][s12][b1]@2000:REJESTR BIEŻĄCY SYSTEMU VOR ZR-05",
@@ -333,6 +333,10 @@ private slots:
                            "",
                            "POKOJ   ",
                            "[end]"};
+        QTest::newRow("register without a last line end")
+            << Budowa([] { return wydrukRejestru("A\r\nB", Chwila); })
+            << QStringList{"[f:Times New Roman CE][s12][b1]@2000:REJESTR BIEŻĄCY SYSTEMU VOR ZR-05",
+                           "@3000:2001-03-07  09:05:00", "[s10][b0]A", "B", "[end]"};
     }
 
     void sekcje()
