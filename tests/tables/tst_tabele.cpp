@@ -34,39 +34,31 @@ const Tabele& tab()
     return t;
 }
 
-template <typename F> QString kazdy(const QList<int>& kody, F tekst)
-{
-    QStringList t;
-    for (int k : kody)
-        t << tekst(k);
-    return t.join(QLatin1Char('|'));
-}
-Tekst alarm(int kod, int b6, int b7)
-{
-    return [=] { return tekstAlarmu(tab().t, tab().obraz, Bajt(kod), Bajt(b6), Bajt(b7)); };
-}
-Tekst alarmy(const QList<int>& kody)
-{
-    return [=] { return kazdy(kody, [](int k) { return alarm(k, 1, 2)(); }); };
-}
-Tekst zdarzenia(const QList<int>& kody, int b6 = 1, int b7 = 2)
+// The texts of `kody`, joined by "|".
+Tekst kazdy(const QList<int>& kody, const std::function<QString(int)>& tekst)
 {
     return [=] {
-        return kazdy(kody,
-                     [=](int k) { return tekstZdarzenia(tab().t, Bajt(k), Bajt(b6), Bajt(b7)); });
+        QStringList t;
+        for (int k : kody)
+            t << tekst(k);
+        return t.join(QLatin1Char('|'));
     };
 }
-Tekst slownik(const QList<int>& kody)
+QString alarm(int kod, int b6 = 1, int b7 = 2)
 {
-    return [=] { return kazdy(kody, [](int k) { return tab().obraz.NazwyLinii[k]; }); };
+    return tekstAlarmu(tab().t, tab().obraz, Bajt(kod), Bajt(b6), Bajt(b7));
 }
-Tekst nazwyLinii(const QList<int>& linie)
+QString zdarzenie(int kod, int b6 = 1, int b7 = 2)
 {
-    return [=] { return kazdy(linie, [](int n) { return nazwaLinii(tab().obraz, n); }); };
+    return tekstZdarzenia(tab().t, Bajt(kod), Bajt(b6), Bajt(b7));
 }
-Tekst wyjscia(const QList<int>& numery)
+QString wyjscie(int n)
 {
-    return [=] { return kazdy(numery, [](int n) { return tab().t.TabZdarz[n]; }); };
+    return tab().t.TabZdarz[n];
+}
+Tekst jeden(QString (*tekst)(int, int, int), int kod, int b6, int b7)
+{
+    return [=] { return tekst(kod, b6, b7); };
 }
 } // namespace
 
@@ -79,7 +71,8 @@ private slots:
         QTest::addColumn<Tekst>("tekst");
         QTest::addColumn<QString>("oczekiwany");
         QTest::newRow("dictionary edges")
-            << slownik({1, 2, 41, 61, 184, 186, 223, 225, 255})
+            << kazdy({1, 2, 41, 61, 184, 186, 223, 225, 255},
+                     [](int k) { return tab().obraz.NazwyLinii[k]; })
             << "24 GODZ|ADMIN.|Czas|GL.KSIEGOWY|WYJSCIE|<nt 186>|<nt 223>|<nn 225>|<nn 255>";
         QTest::newRow("filling again clears the user names") << Tekst([] {
             NazwyLiniiTablica n = tab().obraz.NazwyLinii;
@@ -88,41 +81,49 @@ private slots:
             return n[230] + n[5] + n[224];
         }) << "<nn 230>AKUMULATOR<nn 224>";
         QTest::newRow("shown line names")
-            << nazwyLinii({5, 6, 80, 81, 0, -1}) << "<bez nazwy>|ADMIN.1|ZAKLAD1234|||";
-        QTest::newRow("line alarm, no name") << alarm(0, 3, 5) << "Str-03 Linia-05 ";
-        QTest::newRow("line alarm, named") << alarm(0, 3, 6) << "Linia: ADMIN.1";
-        QTest::newRow("line alarm, user name") << alarm(0, 1, 8) << "Linia: AB      ";
-        QTest::newRow("line alarm, line 80") << alarm(0, 1, 80) << "Linia: ZAKLAD1234";
-        QTest::newRow("line alarm, no such line") << alarm(0, 3, 81) << "Str-03 Linia-81 ";
-        QTest::newRow("line alarm, line 0") << alarm(0, 3, 0) << "Str-03 Linia-00 ";
-        QTest::newRow("line tamper, named") << alarm(14, 7, 6) << "SAB.: Linia: DOKUMENT2";
-        QTest::newRow("line tamper, line 255") << alarm(14, 255, 0) << "SABOTAZ Linia-25";
-        QTest::newRow("three digits: first and last") << alarm(9, 100, 123) << "P.BRON K-10 U-13";
-        QTest::newRow("placeholder in the last columns") << alarm(10, 7, 0) << "KONTR. STRAZ.-07";
-        QTest::newRow("alarms") << alarmy({1, 2, 4, 11, 13, 17, 21, 22, 40, 41, 255})
+            << kazdy({5, 6, 80, 81, 0, -1}, [](int n) { return nazwaLinii(tab().obraz, n); })
+            << "<bez nazwy>|ADMIN.1|ZAKLAD1234|||";
+        QTest::newRow("line alarm, no name") << jeden(alarm, 0, 3, 5) << "Str-03 Linia-05 ";
+        QTest::newRow("line alarm, named") << jeden(alarm, 0, 3, 6) << "Linia: ADMIN.1";
+        QTest::newRow("line alarm, user name") << jeden(alarm, 0, 1, 8) << "Linia: AB      ";
+        QTest::newRow("line alarm, line 80") << jeden(alarm, 0, 1, 80) << "Linia: ZAKLAD1234";
+        QTest::newRow("line alarm, no such line") << jeden(alarm, 0, 3, 81) << "Str-03 Linia-81 ";
+        QTest::newRow("line alarm, line 0") << jeden(alarm, 0, 3, 0) << "Str-03 Linia-00 ";
+        QTest::newRow("line tamper, named") << jeden(alarm, 14, 7, 6) << "SAB.: Linia: DOKUMENT2";
+        QTest::newRow("line tamper, line 255") << jeden(alarm, 14, 255, 0) << "SABOTAZ Linia-25";
+        QTest::newRow("three digits: first and last")
+            << jeden(alarm, 9, 100, 123) << "P.BRON K-10 U-13";
+        QTest::newRow("placeholder in the last columns")
+            << jeden(alarm, 10, 7, 0) << "KONTR. STRAZ.-07";
+        QTest::newRow("alarms") << kazdy({1, 2, 4, 11, 13, 17, 21, 22, 40, 41, 255},
+                                         [](int k) { return alarm(k); })
                                 << "AKUM. - Centr.  |AKUM. - Podc-01 |AC-220V-Cent.-OK|KONIEC     "
                                    "     |BRAK TRANSMISJI |STRAZ POZ Kl-01 |P.BRON K-01 St02|||kod "
                                    "41|kod 255";
-        QTest::newRow("events") << zdarzenia({0, 127, 128, 135, 145, 160, 164, 165, 166, 168, 169})
+        QTest::newRow("events") << kazdy({0, 127, 128, 135, 145, 160, 164, 165, 166, 168, 169},
+                                         [](int k) { return zdarzenie(k); })
                                 << "kod 0|kod 127|INSTALATOR      |Odblok. Klaw-01 |Zm. kodu "
                                    "Instal.|RESET CENTRALI  |Kont. Straz. -01|Zmiana Czasu    "
                                    "|||kod 169";
-        QTest::newRow("event, two placeholders") << zdarzenia({129}, 4, 11) << "Uzbr. Ln-04 U-11";
+        QTest::newRow("event, two placeholders")
+            << jeden(zdarzenie, 129, 4, 11) << "Uzbr. Ln-04 U-11";
         QTest::newRow("event, placeholder before text")
-            << zdarzenia({148, 154}, 5, 0) << "Zm. kodu S-05   |UZBR. Ln-05SZYFR";
-        QTest::newRow("fill: x in the last column, third from byte 7, X is text") << Tekst([] {
-            return kazdy({0, 1, 2}, [](int i) {
-                return wypelnijParametry(QStringList{"ABCDEFGHIJKLMNOx", "xxxxxx", "XX-xx"}[i], 1,
-                                         2);
-            });
-        }) << "ABCDEFGHIJKLMNOx|010202|XX-01";
+            << kazdy({148, 154}, [](int k) { return zdarzenie(k, 5, 0); })
+            << "Zm. kodu S-05   |UZBR. Ln-05SZYFR";
+        QTest::newRow("fill: x in the last column, third from byte 7, X is text")
+            << kazdy({0, 1, 2},
+                     [](int i) {
+                         return wypelnijParametry(
+                             QStringList{"ABCDEFGHIJKLMNOx", "xxxxxx", "XX-xx"}[i], 1, 2);
+                     })
+            << "ABCDEFGHIJKLMNOx|010202|XX-01";
         QTest::newRow("output events")
-            << wyjscia({1, 2, 11, 20, 26, 30, 44, 48, 55, 56})
+            << kazdy({1, 2, 11, 20, 26, 30, 44, 48, 55, 56}, wyjscie)
             << "01 - alarm w dowolnej linii|02 - sabotaż w dowolnej linii|11 - alarm w strefie nr. "
                "1|20 - alarm w strefie nr. 10|26 - awaria  akumulatora (< 12V)|30|44 -|48 - "
                "SYSTEM CZĘŚCIOWO UZBROJONY|55 - STRAŻ POŻ.|56 - OCHRONA";
         QTest::newRow("output events without text")
-            << wyjscia({0, 3, 4, 5, 6, 7, 8, 9, 10, 57, 60}) << "||||||||||";
+            << kazdy({0, 3, 4, 5, 6, 7, 8, 9, 10, 57, 60}, wyjscie) << "||||||||||";
     }
     void teksty()
     {
