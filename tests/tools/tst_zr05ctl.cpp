@@ -26,8 +26,10 @@ QString program(const char* sciezka)
     return QCoreApplication::applicationDirPath() + QStringLiteral("/../") + QLatin1String(sciezka);
 }
 
-// Without a controlling terminal nothing can be asked: codes come from the environment.
-void przygotuj(QProcess& p, const QStringList& zmienne, int stderrFd = -1)
+// Starts the tool without a controlling terminal, so nothing can be asked: codes come from
+// the environment.
+void uruchom(QProcess& p, const QStringList& argumenty, const QStringList& zmienne = {},
+             int stderrFd = -1)
 {
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     e.insert("ZR05_CODE", "1111");
@@ -40,6 +42,7 @@ void przygotuj(QProcess& p, const QStringList& zmienne, int stderrFd = -1)
         if (stderrFd >= 0)
             ::dup2(stderrFd, STDERR_FILENO);
     });
+    p.start(program("tools/zr05ctl/zr05ctl"), argumenty);
 }
 
 QByteArray bajty(const QString& sciezka)
@@ -232,8 +235,7 @@ private slots:
             for (auto it = m_nazwy.cbegin(); it != m_nazwy.cend(); ++it)
                 s.replace(it.key(), it.value());
         QProcess p;
-        przygotuj(p, zmienne, naTerminalu ? terminal.slaveFd() : -1);
-        p.start(program("tools/zr05ctl/zr05ctl"), a);
+        uruchom(p, a, zmienne, naTerminalu ? terminal.slaveFd() : -1);
         QVERIFY(p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit);
         const QString wyjscie = QString::fromUtf8(p.readAllStandardOutput());
         const QString bledy = QString::fromUtf8(p.readAllStandardError());
@@ -270,9 +272,7 @@ private slots:
         stary.close();
         Pty terminal;
         QProcess p;
-        przygotuj(p, {}, terminal.slaveFd());
-        p.start(program("tools/zr05ctl/zr05ctl"),
-                {"download", "--port", port, "-o", stary.fileName()});
+        uruchom(p, {"download", "--port", port, "-o", stary.fileName()}, {}, terminal.slaveFd());
         QByteArray postep; // the progress bar shown: the transfer is under way
         QTRY_VERIFY_WITH_TIMEOUT((postep += terminal.czytaj(4096, 50)).contains('%'), 30000);
         ::kill(pid_t(p.processId()), SIGINT);
@@ -290,11 +290,9 @@ private slots:
             "archive",    "--port", m_nazwy["{port}"], "--alarms", "--from",
             "2000-01-01", "--to",   m_doKiedy,         "--config", m_nazwy["{demo}"]};
         QProcess tekst, csv;
-        przygotuj(tekst, {});
-        przygotuj(csv, {});
-        tekst.start(program("tools/zr05ctl/zr05ctl"), argumenty);
+        uruchom(tekst, argumenty); // one at a time: both talk to the same panel
         QVERIFY(tekst.waitForFinished(60000) && tekst.exitCode() == 0);
-        csv.start(program("tools/zr05ctl/zr05ctl"), argumenty + QStringList{"--csv"});
+        uruchom(csv, argumenty + QStringList{"--csv"});
         QVERIFY(csv.waitForFinished(60000) && csv.exitCode() == 0);
         const QStringList l = linie(QString::fromUtf8(tekst.readAllStandardOutput()));
         QStringList wiersze = linie(QString::fromUtf8(csv.readAllStandardOutput()));
@@ -323,9 +321,7 @@ private slots:
         const QString dziennik = m_katalog.filePath("zdarzenia.log");
         const QString przeniesiony = dziennik + ".1";
         QProcess p;
-        przygotuj(p, {});
-        p.start(program("tools/zr05ctl/zr05ctl"),
-                {"monitor", "--port", m_nazwy["{port}"], "--json", "--log", dziennik});
+        uruchom(p, {"monitor", "--port", m_nazwy["{port}"], "--json", "--log", dziennik});
         QVERIFY(p.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(!bajty(dziennik).isEmpty(), 60000);
         QVERIFY(QFile::rename(dziennik, przeniesiony));
