@@ -236,8 +236,9 @@ private slots:
         QCOMPARE(lampy(p.lampki.stan()), oczekiwaneLampy(QString()));
         p.wyslij(r[3]);
         QCOMPARE(lampy(p.lampki.stan()), oczekiwaneLampy(QStringLiteral("L1=Z L41=Z S1=Z")));
-        // A newer 'A' shows at the next 'C' only, with the stored 'B'; a bad 'C' shows nothing.
+        // A newer 'A' shows at the next 'C' only, with the stored 'B'; bad frames are not kept.
         p.wyslij(ramkiStanu(QString())[1]);
+        p.wyslij(StanowiskoLacza::ramkaStanu('A', true, char(0xFF)));
         p.wyslij(StanowiskoLacza::ramkaStanu('C', true, char(0xFF)));
         QCOMPARE(odswiezone.count(), 1);
         p.wyslij(r[3]);

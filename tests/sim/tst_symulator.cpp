@@ -184,8 +184,6 @@ private slots:
         QCOMPARE(pc.zadanie(zapis), QByteArray());
         QCOMPARE(pc.sym.liczniki().zlaSuma, 1);
         QCOMPARE(pc.sym.pamiec().czytaj(0x2000, 16), przed);
-        QCOMPARE(pc.zadanie(ramka::zSuma(QByteArray::fromHex("379901020304"))), QByteArray());
-        QCOMPARE(pc.sym.liczniki().nieznane, 1);
         // A bad poll answer is no answer: no slot, and the next poll only after the answer
         // time-out, longer than the 90 ms after which the PC drops a half-received frame.
         QVERIFY(pc.czekajNaPoll());
@@ -233,32 +231,23 @@ private slots:
         QCOMPARE(pc.kod("2222"), 0x40);
     }
 
+    // Edges a download from the simulated panel never meets: an answer filled exactly, a day
+    // with nothing after it, an archive the panel does not know.
     void archiwum()
     {
         ArchiwumCentrali a;
         const QDateTime t(QDate(2024, 2, 29), QTime(10, 5), Qt::UTC);
         for (int i = 0; i < 16; ++i)
             a.dodaj(ArchiwumCentrali::Alarmy, t.addSecs(60 * i), 8, Bajt(i), 0);
-        a.dodaj(ArchiwumCentrali::Zdarzenia, t, 128);
-        const QByteArray pierwsza = a.start(ArchiwumCentrali::Alarmy, 29, 2, 24);
-        QCOMPARE(pierwsza.size(), 128);
-        QCOMPARE(pierwsza.left(8), QByteArray::fromHex("1802 1D0A 0508 0000"));
-        QCOMPARE(pierwsza.right(8), QByteArray::fromHex("1802 1D0A 1408 0F00"));
-        // Sixteen records fill an answer; the end record comes with the next one.
+        QCOMPARE(a.start(ArchiwumCentrali::Alarmy, 29, 2, 24).right(8),
+                 QByteArray::fromHex("1802 1D0A 1408 0F00"));
         QCOMPARE(a.dalej(), QByteArray(128, char(255)));
         QCOMPARE(a.dalej(), QByteArray(128, char(255)));
-        // A later day has nothing, an unknown archive neither; the events are apart.
         QCOMPARE(a.start(ArchiwumCentrali::Alarmy, 1, 3, 24), QByteArray(128, char(255)));
         QCOMPARE(a.start(7, 1, 1, 0), QByteArray(128, char(255)));
-        QCOMPARE(Bajt(a.start(ArchiwumCentrali::Zdarzenia, 1, 1, 24)[5]), Bajt(128));
-        // Through the engine: an 'l' frame of 131 bytes.
-        Pc pc;
-        const QByteArray odp = pc.zadanie(ramka::zSuma(QByteArray::fromHex("37B2010101 00")));
-        QCOMPARE(odp.size(), ramka::DlugoscArchiwum);
-        QCOMPARE(odp.left(2), QByteArray::fromHex("376C"));
-        QCOMPARE(ramka::sumaKontrolna(odp), 0);
     }
 
+    // Switched on, the panel first sends its clock to the second; switched off, polls only.
     void onLineWlaczIWylacz()
     {
         UstawieniaSymulatora u;
@@ -269,14 +258,7 @@ private slots:
         pc.wyslij(QByteArray::fromHex("3720A9"));
         pc.uplyw(1);
         QVERIFY(pc.sym.onLine());
-        // Switching the view on brings the clock, the system state and the four status frames;
-        // lines 1..12 of the demo exist, nothing else.
-        const QByteArray& r = pc.odebrane;
-        QCOMPARE(r.left(9), ramka::zSuma(QByteArray::fromHex("40C1190C1F173B3A")));
-        QCOMPARE(r.mid(9, 2), QByteArray::fromHex("4049"));
-        QCOMPARE(r.mid(13, 11), QByteArray::fromHex("44FF0F0000000000000000"));
-        QCOMPARE(QByteArray(1, r[25]) + r[37] + r[49], QByteArray("ABC"));
-        // Switched off, the panel sends polls only.
+        QCOMPARE(pc.odebrane.left(9), ramka::zSuma(QByteArray::fromHex("40C1190C1F173B3A")));
         QVERIFY(pc.czekajNaPoll());
         pc.wyslij(QByteArray::fromHex("3700C9"));
         pc.odebrane.clear();
@@ -316,15 +298,6 @@ private slots:
         QVERIFY2(x.liczniki().wstawione > 250 && x.liczniki().wstawione < 550,
                  qPrintable(QString::number(x.liczniki().wstawione)));
         QCOMPARE(Usterki().przepusc(Poll, RodzajNadania::Poll), Poll);
-        // A chosen byte is lost once, from the chosen kind of frame only.
-        Usterki u;
-        u.upuscBajt(RodzajNadania::Poll, 0);
-        QCOMPARE(u.przepusc(Slot, RodzajNadania::Slot), Slot);
-        QCOMPARE(u.przepusc(Poll, RodzajNadania::Poll), Poll.mid(1));
-        QCOMPARE(u.przepusc(Poll, RodzajNadania::Poll), Poll);
-        u.upuscBajt(RodzajNadania::Odpowiedz, 2);
-        QCOMPARE(u.przepusc(QByteArray::fromHex("01020304"), RodzajNadania::Odpowiedz),
-                 QByteArray::fromHex("010204"));
     }
 
     void zgubionyBajtPolla_data()
@@ -380,35 +353,13 @@ private slots:
         QCOMPARE(p.exitCode(), 0);
         const QString pomoc = QString::fromLocal8Bit(p.readAllStandardOutput());
         // Every option, and the default codes.
-        for (const char* s : {"--device",
-                              "--tcp",
-                              "--poll-period",
-                              "--answer-timeout",
-                              "--user-code",
-                              "--supervisor-code",
-                              "--installer-code",
-                              "--unblock-code",
-                              "--seed",
-                              "--fault-seed",
-                              "--corrupt",
-                              "--drop",
-                              "--garbage",
-                              "--no-pc-faults",
-                              "--trace",
-                              "--silence",
-                              "--silence-after",
-                              "--drop-poll-byte",
-                              "--drop-after",
-                              "--image",
-                              "--archive-days",
-                              "--fast",
-                              "--stats",
-                              "--quiet",
-                              "1111",
-                              "2222",
-                              "3333",
-                              "9999"})
-            QVERIFY2(pomoc.contains(QLatin1String(s)), s);
+        const QString opcje = QStringLiteral(
+            "--device --tcp --poll-period --answer-timeout --user-code --supervisor-code "
+            "--installer-code --unblock-code --seed --fault-seed --corrupt --drop --garbage "
+            "--no-pc-faults --trace --silence --silence-after --drop-poll-byte --drop-after "
+            "--image --archive-days --fast --stats --quiet 1111 2222 3333 9999");
+        for (const QString& s : opcje.split(' '))
+            QVERIFY2(pomoc.contains(s), qPrintable(s));
         for (const char* opcja : ZleOpcje) {
             p.start(program, QString::fromLatin1(opcja).split(' '));
             QVERIFY(p.waitForFinished(10000));
