@@ -1,68 +1,22 @@
-// Archives: storing of answers frame by frame (ends, stops, late answers,
-// the full table), a whole download from the simulated panel, the lines shown for a range,
-// and the printout.
+// Archives: a whole download from the simulated panel, the lines shown for a range, and the
+// printout. Answers frame by frame show through the archive window.
 
-#include "RamkiArchiwum.h"
-#include "StanowiskoLacza.h"
 #include "StanowiskoSymulatora.h"
 #include "archive/PobieranieArchiwum.h"
 #include "archive/WidokArchiwum.h"
 #include "archive/WydrukArchiwum.h"
 
-#include <QSignalSpy>
+#include <QTest>
 
 using namespace zr05;
 
 namespace
 {
 using Rekord = TabeleArchiwum::Rekord;
-const char* const Zakonczone = "Pobieranie archiwum z centralki zakończone.";
-const char* const Trwa = "Pobieranie archiwum z centralki.";
-const char* const Pelna = "Pobieranie archiwum zatrzymane po 1025 rekordach - tyle mieści "
-                          "program; dalszych rekordów nie pobrano.";
-
-// Steps after the start: F a full answer at a slot, F* full answers while asked for, E<n> n
-// records and the end record, ! a full answer with a bad sum, L a full answer arriving late
-// (no slot), K<n> a late end record after n records, R answers of wrong lengths, P "Przerwij",
-// Z the window closed, U an upload taking the link over.
-const struct {
-    const char* nazwa;
-    bool alarmy;
-    const char* kroki;
-    int zapisane, ilosc;  // records in the table, and the count the range is shown from
-    const char* liczniki; // how the counter box texts end
-    int kodPo;
-    const char* status; // after the archive's name
-    int zakonczone;     // -1: not counted
-} Pobrania[] = {
-    {"events: end at once", false, "E0", 0, 0, ",KONIEC", 0, Zakonczone, 1},
-    {"alarms: end at once", true, "E0", 0, 0, ",KONIEC", 0, Zakonczone, 1},
-    {"events: 3 full, 5 more", false, "F F F E5", 53, 53, ",16,32,48,KONIEC", 0, Zakonczone, 1},
-    {"alarms: 3 full, 5 more, Przerwij", true, "F F F E5 P", 53, 53, ",16,32,48,KONIEC", 0,
-     Zakonczone, 1},
-    {"Przerwij after 3 full", false, "F F F P", 48, 48, ",16,32,48", 0, Zakonczone, 0},
-    // An answer to a request already sent still arrives, and goes to the archive it was for.
-    {"events: late answer after Przerwij", false, "F P L", 32, 16, ",16,32", 0, Zakonczone, 0},
-    {"alarms: late answer after Przerwij", true, "F P L", 32, 16, ",16,32", 0, Zakonczone, 0},
-    {"alarms: late answer after closing", true, "F Z L", 32, 16, ",16,32", 0, Zakonczone, 0},
-    {"bad sum: asked again", false, "F !", 16, 0, ",16", 47, Trwa, 0},
-    {"wrong lengths dropped", false, "R", 0, 0, "", 47, Trwa, 0},
-    // An upload started since ends the download; "Przerwij" leaves the upload running.
-    {"taken over by an upload", false, "F U K1 P", 17, 17, ",16,KONIEC", 70, Zakonczone, 1},
-    // 64 full answers fill 0..1023; the 65th has room for one record, and no more is asked.
-    {"events: 1025 at most", false, "F*", 1025, 1025, ",1008,1024,KONIEC", 0, Pelna, 1},
-    {"alarms: late answers to a full table", true, "F* L K3", 1025, 1025, "KONIEC", 0, Pelna, -1},
-};
-
 Rekord przy(int rok, int mies, int dzien, int godz, int min, int kod = 130, int p1 = 0, int p2 = 0)
 {
     return {Bajt(rok), Bajt(mies), Bajt(dzien), Bajt(godz),
             Bajt(min), Bajt(kod),  Bajt(p1),    Bajt(p2)};
-}
-
-bool same0(const TabeleArchiwum::Rekordy& t)
-{
-    return std::all_of(t.begin(), t.end(), [](const Rekord& r) { return r == Rekord{}; });
 }
 
 KluczCzasu klucz(const QString& pola)
@@ -75,79 +29,6 @@ class TestArchiwum : public QObject
 {
     Q_OBJECT
 private slots:
-    void pobieranie_data() { wierszeTabeli(Pobrania); }
-    void pobieranie()
-    {
-        const auto& w = wiersz(Pobrania);
-        StanowiskoLacza s;
-        PobieranieArchiwum archiwum(s.m, s.lacze);
-        s.m.ustawCheck1(0, true);
-        TabeleArchiwum& a = s.m.Archiwum;
-        // Left from earlier downloads: the new one starts its own archive from 0 and leaves
-        // the other one alone.
-        a.IloscZda = a.IloscAla = 40;
-        a.LicznikZda = a.LicznikAla = 32;
-        QStringList liczniki;
-        connect(&archiwum, &PobieranieArchiwum::licznikZmieniony,
-                [&](const QString& t) { liczniki << t; });
-        QSignalSpy zakonczone(&archiwum, &PobieranieArchiwum::zakonczone);
-        archiwum.ustawAlarmy(w.alarmy);
-        archiwum.pobierz(10, 3, 25);
-        QCOMPARE(s.m.DataArchiwum, (std::array<Bajt, 3>{10, 3, 25}));
-        s.graj(QStringLiteral("S"));
-        int nastepny = 0; // the number of the next record the panel sends
-        for (const QString& k : QString::fromLatin1(w.kroki).split(' ')) {
-            do {
-                if (k == "F" || k == "F*" || k == "!" || k[0] == 'E')
-                    s.graj(QStringLiteral("+200 S"));
-                if (k == "R") {
-                    archiwum.rekordy(QByteArray(40, char(255)));
-                    archiwum.rekordy(QByteArray());
-                } else if (k == "P") {
-                    archiwum.przerwij();
-                } else if (k == "Z") {
-                    archiwum.oknoZamkniete();
-                } else if (k == "U") {
-                    s.graj(QStringLiteral("=70 P"));
-                    QVERIFY(!archiwum.trwa());
-                } else if (k == "!") {
-                    QByteArray r = ramkiArchiwum::pelna(nastepny);
-                    r[40] = char(r[40] + 1);
-                    s.odbierz(r);
-                } else if (k[0] == 'E' || k[0] == 'K') {
-                    s.odbierz(ramkiArchiwum::zKoncem(nastepny, k.mid(1).toInt()));
-                } else {
-                    s.odbierz(ramkiArchiwum::pelna(nastepny));
-                    nastepny += 16;
-                }
-            } while (k == "F*" && s.m.KodOperacji == PobieranieArchiwum::Nastepne);
-        }
-        const bool al = w.alarmy;
-        const auto& tabela = al ? a.RekAla : a.RekZda;
-        for (int i = 0; i < w.zapisane; ++i)
-            QVERIFY2(tabela[i] == ramkiArchiwum::rekordNr(i), qPrintable(QString::number(i)));
-        if (w.zapisane < TabeleArchiwum::LiczbaRekordow)
-            QCOMPARE(tabela[w.zapisane], Rekord{}); // nothing of the end record or after it
-        QCOMPARE(al ? a.IloscAla : a.IloscZda, w.ilosc);
-        // The other archive lies right behind: a record past the end would land in it.
-        QVERIFY(same0(al ? a.RekZda : a.RekAla));
-        QCOMPARE(al ? a.IloscZda : a.IloscAla, 40);
-        QCOMPARE(al ? a.LicznikZda : a.LicznikAla, 32);
-        QCOMPARE(liczniki.join(',').right(qstrlen(w.liczniki)), QLatin1String(w.liczniki));
-        QCOMPARE(s.m.KodOperacji, Bajt(w.kodPo));
-        QCOMPARE(s.m.status(), QStringLiteral("HISTORIA %1. %2")
-                                   .arg(al ? "ALARMÓW" : "ZDARZEŃ", QString::fromUtf8(w.status)));
-        if (w.zakonczone >= 0)
-            QCOMPARE(zakonczone.count(), w.zakonczone);
-        QCOMPARE(archiwum.trwa(), w.kodPo == PobieranieArchiwum::Nastepne);
-        // The option is held while the download runs.
-        QCOMPARE(archiwum.ustawAlarmy(!archiwum.alarmy()), !archiwum.trwa());
-        if (w.kodPo == 0) {
-            s.graj(QStringLiteral("| S"));
-            QCOMPARE(s.wyslane, QByteArray()); // nothing more is asked for
-        }
-    }
-
     // A whole download against the simulated panel over the wire, to its end or stopped.
     void zSymulatora_data()
     {

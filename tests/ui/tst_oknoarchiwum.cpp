@@ -1,14 +1,15 @@
-// The archive window: its lists and defaults, one window whose option is the download's, the
-// request it sends, the options held while a download runs, stopping, the 1025 limit, the view
-// of the chosen range, and the printout.
+// The archive window and the download it starts: its lists and defaults, one window whose
+// option is the download's, the request it sends, answers stored frame by frame (ends, stops,
+// late answers, the full table, an upload taking over), the options held while a download
+// runs, the view of the chosen range, and the printout.
 
 #include "Drukarka.h"
 #include "PrzechwytKomunikatow.h"
 #include "RamkiArchiwum.h"
+#include "StanowiskoLacza.h"
 #include "access/Przesylanie.h"
 #include "archive/OknoArchiwum.h"
 #include "archive/PobieranieArchiwum.h"
-#include "link/Lacze.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,19 +28,60 @@ using namespace zr05::ramkiArchiwum;
 
 namespace
 {
-struct Scena {
-    Module1 m;
-    Lacze lacze{m};
+const char* const Zakonczone = "Pobieranie archiwum z centralki zakończone.";
+const char* const Trwa = "Pobieranie archiwum z centralki.";
+const char* const Pelna = "Pobieranie archiwum zatrzymane po 1025 rekordach - tyle mieści "
+                          "program; dalszych rekordów nie pobrano.";
+const char* const Pytanie = "?";
+
+// Steps: - logged out, W0 / W1 an upload running and its question answered no / yes; C "Pobierz"
+// (from 2025-03-01); F a full answer at a slot, F* full answers while asked for, E<n> n records
+// and the end record, ! a full answer with a bad sum, L a full answer arriving late (no slot),
+// K<n> a late end record after n records, R answers of wrong lengths, P "Przerwij", Z the window
+// closed, U an upload taking the link over.
+const struct {
+    const char* nazwa;
+    bool alarmy;
+    const char* kroki;
+    int zapisane, ilosc;  // records in the table, and the count the range is shown from
+    const char* liczniki; // how the counter box texts end
+    int kodPo;
+    const char* status;              // after the archive's name; none: the status line untouched
+    int zakonczone;                  // -1: not counted
+    const char* komunikat = nullptr; // the message shown, Pytanie a question
+} Pobrania[] = {
+    {"events: end at once", false, "C E0", 0, 0, ",KONIEC", 0, Zakonczone, 1},
+    {"alarms: end at once", true, "C E0", 0, 0, ",KONIEC", 0, Zakonczone, 1},
+    {"events: 3 full, 5 more", false, "C F F F E5", 53, 53, ",16,32,48,KONIEC", 0, Zakonczone, 1},
+    {"alarms: 3 full, 5 more, Przerwij", true, "C F F F E5 P", 53, 53, ",16,32,48,KONIEC", 0,
+     Zakonczone, 1},
+    {"Przerwij after 3 full", false, "C F F F P", 48, 48, ",16,32,48", 0, Zakonczone, 0},
+    // An answer to a request already sent still arrives, and goes to the archive it was for.
+    {"events: late answer after Przerwij", false, "C F P L", 32, 16, ",16,32", 0, Zakonczone, 0},
+    {"alarms: late answer after Przerwij", true, "C F P L", 32, 16, ",16,32", 0, Zakonczone, 0},
+    {"alarms: late answer after closing", true, "C F Z L", 32, 16, ",16,32", 0, Zakonczone, 0},
+    {"bad sum: asked again", false, "C F !", 16, 0, ",16", 47, Trwa, 0},
+    {"wrong lengths dropped", false, "C R", 0, 0, "", 47, Trwa, 0},
+    // An upload started since ends the download; "Przerwij" leaves the upload running.
+    {"taken over by an upload", false, "C F U K1 P", 17, 17, ",16,KONIEC", 70, Zakonczone, 1},
+    // 64 full answers fill 0..1023; the 65th has room for one record, and no more is asked.
+    {"events: 1025 at most", false, "C F*", 1025, 1025, ",1008,1024,KONIEC", 0, Pelna, 1},
+    {"alarms: late answers to a full table", true, "C F* L K3", 1025, 1025, "KONIEC", 0, Pelna, -1},
+    {"logged out", true, "- C", 0, 40, "", 0, nullptr, 0,
+     "Nie zalogowany użytkownik. Operacja nie może być wykonana."},
+    {"upload running, Cancel", false, "W0 C", 0, 40, "", 70, nullptr, 0, Pytanie},
+    {"upload running, OK", false, "W1 C F E9", 25, 25, ",16,KONIEC", 0, Zakonczone, 1, Pytanie},
+};
+
+struct Scena : StanowiskoLacza {
     Przesylanie przesylanie{m, lacze};
     PobieranieArchiwum pobieranie{m, lacze};
     QWidget glowne;
-    QByteArray wyslane;
     QPointer<OknoArchiwum> f;
 
     explicit Scena(bool alarmy = false)
     {
         m.ustawCheck1(0, true);
-        lacze.ustawUjscie([this](const QByteArray& b) { wyslane += b; });
         f = pokazOknoArchiwum(m, pobieranie, przesylanie, alarmy, &glowne);
     }
     template <typename T = QWidget> T* k(const QString& nazwa) { return f->findChild<T*>(nazwa); }
@@ -61,7 +104,6 @@ struct Scena {
             ->toPlainText()
             .split('\n', Qt::SkipEmptyParts);
     }
-    void odbierz(const QByteArray& r) { lacze.odbierz(r, 0); }
 };
 
 } // namespace
@@ -116,90 +158,104 @@ private slots:
         QVERIFY(s.opcja(0)->isChecked());
     }
 
-    void pobieranie_data()
-    {
-        QTest::addColumn<bool>("alarmy");
-        QTest::addColumn<bool>("zalogowany");
-        QTest::addColumn<int>("przesylanie"); // -1: no upload runs; else the answer to its question
-        QTest::addColumn<int>("ramek");       // full answers of 16 records
-        QTest::addColumn<QString>("koniec");  // how the download ends
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<int>("rekordow");
-        QTest::newRow("events to the end record")
-            << false << true << -1 << 2 << "end" << tekst::KoniecZdarzen << 41;
-        QTest::newRow("alarms, Przerwij")
-            << true << true << -1 << 3 << "Przerwij" << tekst::KoniecAlarmow << 48;
-        QTest::newRow("logged out")
-            << true << false << -1 << 0 << "" << tekst::HistoriaAlarmow << 0;
-        QTest::newRow("upload running, Cancel")
-            << false << true << 0 << 0 << "" << tekst::HistoriaAlarmow << 0;
-        QTest::newRow("upload running, OK")
-            << false << true << 1 << 1 << "end" << tekst::KoniecZdarzen << 25;
-    }
-
-    // "Pobierz" sends the archive and the start day chosen; while the download runs the option is
-    // held; its end, "Przerwij" or a full table free it, and the window shows what came.
+    void pobieranie_data() { wierszeTabeli(Pobrania); }
     void pobieranie()
     {
-        QFETCH(bool, alarmy);
-        QFETCH(bool, zalogowany);
-        QFETCH(int, przesylanie);
-        QFETCH(int, ramek);
-        QFETCH(QString, koniec);
-        QFETCH(QString, status);
-        QFETCH(int, rekordow);
-        Scena s(alarmy);
-        s.pobieranie.rekordy(pelna(0)); // a stray answer leaves a count in the box
-        s.m.Archiwum.IloscAla = s.m.Archiwum.IloscZda = 7; // left from an earlier download
+        const auto& w = wiersz(Pobrania);
+        Scena s(w.alarmy);
+        TabeleArchiwum& a = s.m.Archiwum;
+        // Left from earlier downloads: the new one starts its own archive from 0 and leaves
+        // the other one alone.
+        a.IloscZda = a.IloscAla = 40;
+        a.LicznikZda = a.LicznikAla = 32;
         s.ustaw(1, QStringLiteral("2025 03 01 00 00"));
-        s.m.ustawCheck1(0, zalogowany);
         s.m.ustawStatus(tekst::HistoriaAlarmow);
-        if (przesylanie >= 0)
-            s.m.KodOperacji = 70;
-        PrzechwytKomunikatow k(przesylanie != 0);
-        s.kliknij("Command1");
-        QVERIFY(!QApplication::overrideCursor());
-        if (!zalogowany || przesylanie == 0) {
-            QCOMPARE(k.teksty.size(), 1);
-            if (!zalogowany)
-                QCOMPARE(k.teksty[0],
-                         QStringLiteral("Nie zalogowany użytkownik. Operacja nie może być wykonana."));
-            QCOMPARE(alarmy ? s.m.Archiwum.IloscAla : s.m.Archiwum.IloscZda, 7);
-            QCOMPARE(s.m.KodOperacji, przesylanie == 0 ? 70 : 0);
-            QCOMPARE(s.licznik(), QStringLiteral("16"));
-            QCOMPARE(s.m.status(), status);
-            return;
+        QStringList liczniki;
+        connect(&s.pobieranie, &PobieranieArchiwum::licznikZmieniony,
+                [&](const QString& t) { liczniki << t; });
+        QSignalSpy zakonczone(&s.pobieranie, &PobieranieArchiwum::zakonczone);
+        PrzechwytKomunikatow k(!QByteArray(w.kroki).startsWith("W0"));
+        int nastepny = 0; // the number of the next record the panel sends
+        for (const QString& krok : QString::fromLatin1(w.kroki).split(' ')) {
+            do {
+                if (krok == "F" || krok == "F*" || krok == "!" || krok[0] == 'E')
+                    s.graj(QStringLiteral("+200 S"));
+                if (krok == "-") {
+                    s.m.ustawCheck1(0, false);
+                } else if (krok[0] == 'W') {
+                    s.m.KodOperacji = 70;
+                } else if (krok == "C") {
+                    s.kliknij("Command1");
+                    QVERIFY(!QApplication::overrideCursor());
+                    // The request for the archive and the day chosen goes at the next slot.
+                    if (s.pobieranie.trwa()) {
+                        s.graj(QStringLiteral("| S"));
+                        QCOMPARE(s.odbierzWyslane(),
+                                 ramka::zSuma(QByteArray::fromHex(w.alarmy ? "37b202010319"
+                                                                           : "37b201010319")));
+                    }
+                } else if (krok == "R") {
+                    s.pobieranie.rekordy(QByteArray(40, char(255)));
+                    s.pobieranie.rekordy(QByteArray());
+                } else if (krok == "P") {
+                    s.kliknij("Command4");
+                } else if (krok == "Z") {
+                    s.pobieranie.oknoZamkniete();
+                } else if (krok == "U") {
+                    s.graj(QStringLiteral("=70 P"));
+                    QVERIFY(!s.pobieranie.trwa());
+                } else if (krok == "!") {
+                    QByteArray r = pelna(nastepny);
+                    r[40] = char(r[40] + 1);
+                    s.odbierz(r);
+                } else if (krok[0] == 'E' || krok[0] == 'K') {
+                    s.odbierz(zKoncem(nastepny, krok.mid(1).toInt()));
+                } else {
+                    s.odbierz(pelna(nastepny));
+                    nastepny += 16;
+                }
+            } while (krok == "F*" && s.m.KodOperacji == PobieranieArchiwum::Nastepne);
         }
-        QCOMPARE(k.pytania, przesylanie == 1 ? QList<bool>{true} : QList<bool>{});
-        QCOMPARE(s.m.status(), alarmy ? tekst::PobieranieAlarmow : tekst::PobieranieZdarzen);
-        QCOMPARE(s.licznik(), QString());
-        s.odbierz(ramka::zSuma(QByteArray("\x37\x4B"))); // the panel's request slot
-        QCOMPARE(s.wyslane,
-                 ramka::zSuma(QByteArray::fromHex(alarmy ? "37b202010319" : "37b201010319")));
-        QVERIFY(!s.opcja(0)->isEnabled() && !s.opcja(1)->isEnabled());
-        QTest::mouseClick(s.opcja(alarmy ? 0 : 1), Qt::LeftButton);
-        QCOMPARE(s.pobieranie.alarmy(), alarmy);
-        s.odbierz(pelna(0));
-        QVERIFY(s.widok().isEmpty()); // nothing shown while it runs
-        for (int i = 1; i < ramek; ++i)
-            s.odbierz(pelna(16 * i));
-        if (koniec == QLatin1String("end"))
-            s.odbierz(zKoncem(16 * ramek, 9));
-        else if (koniec == QLatin1String("Przerwij"))
-            s.kliknij("Command4");
-        QCOMPARE(s.m.status(), status);
-        QCOMPARE(s.m.KodOperacji, 0);
-        QVERIFY(s.opcja(0)->isEnabled() && s.opcja(1)->isEnabled());
-        QCOMPARE(alarmy ? s.m.Archiwum.IloscAla : s.m.Archiwum.IloscZda, rekordow);
-        // The end shows the range at once; after "Przerwij" it takes "Wyświetl".
-        if (koniec != QLatin1String("Przerwij")) {
-            QCOMPARE(s.licznik(), QStringLiteral("KONIEC"));
-            QCOMPARE(s.widok().size(), rekordow);
+        const bool al = w.alarmy;
+        const auto& tabela = al ? a.RekAla : a.RekZda;
+        for (int i = 0; i < w.zapisane; ++i)
+            QVERIFY2(tabela[i] == rekordNr(i), qPrintable(QString::number(i)));
+        if (w.zapisane < TabeleArchiwum::LiczbaRekordow)
+            QCOMPARE(tabela[w.zapisane], TabeleArchiwum::Rekord{}); // nothing of the end record
+        QCOMPARE(al ? a.IloscAla : a.IloscZda, w.ilosc);
+        // The other archive lies right behind: a record past the end would land in it.
+        const auto& inna = al ? a.RekZda : a.RekAla;
+        QVERIFY(std::all_of(inna.begin(), inna.end(), [](const TabeleArchiwum::Rekord& r) {
+            return r == TabeleArchiwum::Rekord{};
+        }));
+        QCOMPARE(al ? a.IloscZda : a.IloscAla, 40);
+        QCOMPARE(al ? a.LicznikZda : a.LicznikAla, 32);
+        QCOMPARE(liczniki.join(',').right(qstrlen(w.liczniki)), QLatin1String(w.liczniki));
+        QCOMPARE(s.licznik(), liczniki.isEmpty() ? QString() : liczniki.last());
+        QCOMPARE(s.m.KodOperacji, Bajt(w.kodPo));
+        QCOMPARE(s.m.status(),
+                 w.status ? QStringLiteral("HISTORIA %1. %2")
+                                .arg(al ? "ALARMÓW" : "ZDARZEŃ", QString::fromUtf8(w.status))
+                          : tekst::HistoriaAlarmow);
+        if (w.zakonczone >= 0)
+            QCOMPARE(zakonczone.count(), w.zakonczone);
+        if (w.komunikat == Pytanie)
+            QCOMPARE(k.pytania, QList<bool>{true});
+        else
+            QCOMPARE(k.teksty,
+                     w.komunikat ? QStringList{QString::fromUtf8(w.komunikat)} : QStringList());
+        // The view shows what came when the download ends, nothing while it runs or is stopped.
+        QCOMPARE(s.widok().size(), zakonczone.count() ? w.ilosc : 0);
+        const bool trwa = s.pobieranie.trwa();
+        QCOMPARE(trwa, w.kodPo == PobieranieArchiwum::Nastepne);
+        // The option is held while the download runs.
+        QCOMPARE(s.opcja(0)->isEnabled(), !trwa);
+        QCOMPARE(s.opcja(1)->isEnabled(), !trwa);
+        QCOMPARE(s.pobieranie.ustawAlarmy(!al), !trwa);
+        if (w.kodPo == 0) {
+            s.graj(QStringLiteral("| S"));
+            QCOMPARE(s.wyslane, QByteArray()); // nothing more is asked for
         }
-        s.ustaw(2, QStringLiteral("2025 03 01 00 20"));
-        s.kliknij("Command2");
-        QCOMPARE(s.widok().size(), std::min(rekordow, 21));
-        QVERIFY(s.widok().last().startsWith(QStringLiteral("25-03-01  00:20  ")));
     }
 
     // "Wyświetl" shows the chosen archive within the range, only when asked; "Drukuj" prints it.
@@ -218,6 +274,11 @@ private slots:
         s.ustaw(1, QStringLiteral("2025 01 02 03 06"));
         s.kliknij("Command2");
         QVERIFY(s.widok().isEmpty());
+        s.ustaw(1, QStringLiteral("2025 01 02 03 04"));
+        s.ustaw(2, QStringLiteral("2025 01 02 03 04"));
+        s.kliknij("Command2");
+        QVERIFY(s.widok().isEmpty());
+        s.ustaw(2, QStringLiteral("2025 01 02 03 05"));
         s.ustaw(1, QStringLiteral("2025 01 02 03 05"));
 
         QTemporaryDir katalog;
