@@ -100,18 +100,10 @@ const struct {
 };
 
 // Arguments the program must refuse.
-const char* const ZleOpcje[] = {"--corrupt 1.5",
-                                "--drop often",
-                                "--user-code 12a4",
-                                "--installer-code 123",
-                                "--unblock-code 123456789",
-                                "--poll-period 0",
-                                "--drop-poll-byte 3",
-                                "--colour",
-                                "COM1",
-                                "--tcp 127.0.0.1:65536",
-                                "--tcp not-an-address:4001",
-                                "--image /nonexistent/x.vor"};
+const char* const ZleOpcje =
+    "--corrupt 1.5|--drop often|--user-code 12a4|--installer-code 123|--unblock-code 123456789|"
+    "--poll-period 0|--drop-poll-byte 3|--colour|COM1|--tcp 127.0.0.1:65536|"
+    "--tcp not-an-address:4001|--image /nonexistent/x.vor";
 } // namespace
 
 class TstSymulator : public QObject
@@ -347,10 +339,10 @@ private slots:
             "--image --archive-days --fast --stats --quiet 1111 2222 3333 9999");
         for (const QString& s : opcje.split(' '))
             QVERIFY2(pomoc.contains(s), qPrintable(s));
-        for (const char* opcja : ZleOpcje) {
-            p.start(program, QString::fromLatin1(opcja).split(' '));
+        for (const QString& opcja : QString::fromLatin1(ZleOpcje).split('|')) {
+            p.start(program, opcja.split(' '));
             QVERIFY(p.waitForFinished(10000));
-            QVERIFY2(p.exitCode() != 0 && !p.readAllStandardError().isEmpty(), opcja);
+            QVERIFY2(p.exitCode() != 0 && !p.readAllStandardError().isEmpty(), qPrintable(opcja));
             QVERIFY(!p.readAllStandardOutput().contains("ZR05_COM1="));
         }
     }

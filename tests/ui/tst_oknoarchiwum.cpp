@@ -264,6 +264,7 @@ private slots:
         Scena s;
         s.m.Archiwum.RekZda[0] = {25, 1, 2, 3, 4, 128, 0, 0};
         s.m.Archiwum.RekAla[0] = {25, 1, 2, 3, 5, 8, 7, 0};
+        s.m.Archiwum.RekAla[1] = {25, 1, 2, 3, 6, 8, 8, 0}; // not part of the last download
         s.m.Archiwum.IloscZda = s.m.Archiwum.IloscAla = 1;
         s.kliknij("Command2");
         QCOMPARE(s.widok(), QStringList{"25-01-02  03:04  ZDARZENIE: INSTALATOR      "});
