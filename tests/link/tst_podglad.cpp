@@ -301,8 +301,10 @@ private slots:
             QByteArray r = komunikat(QByteArray::fromHex(k.toLatin1()));
             if (k.startsWith('!'))
                 r.back() = char(r.back() ^ 0x40);
-            p.wyslij(r);
+            p.s.odbierz(r); // back to back: each message ends where its code says
         }
+        p.s.graj(QStringLiteral("| P"));
+        QCOMPARE(p.s.wyslane, QByteArray::fromHex("3700C9"));
         QCOMPARE(p.rejestr(), QString::fromUtf8(w.rejestr) + QStringLiteral("starsza\r\n"));
         if (!*w.rejestr)
             QCOMPARE(p.z.LinijkaRejestru(), QString());
