@@ -182,6 +182,7 @@ private slots:
                     s.graj(QStringLiteral("+200 S"));
                 if (krok == "-") {
                     s.m.ustawCheck1(0, false);
+                    QVERIFY(s.pobieranie.pobierz(1, 3, 25)); // refused below the window too
                 } else if (krok[0] == 'W') {
                     s.m.KodOperacji = 70;
                 } else if (krok == "C") {
