@@ -218,6 +218,7 @@ private slots:
         const QDateTime t(QDate(2024, 2, 29), QTime(10, 5), Qt::UTC);
         for (int i = 0; i < 16; ++i)
             a.dodaj(ArchiwumCentrali::Alarmy, t.addSecs(60 * i), 8, Bajt(i), 0);
+        a.dodaj(ArchiwumCentrali::Zdarzenia, t, 128);
         QCOMPARE(a.start(ArchiwumCentrali::Alarmy, 29, 2, 24).right(8),
                  QByteArray::fromHex("1802 1D0A 1408 0F00"));
         QCOMPARE(a.dalej(), QByteArray(128, char(255)));
