@@ -38,8 +38,8 @@ test: build
 
 # The noisy-line transfer suite over 100 seeds instead of the 3 of `make test`.
 test-noisy: configure
-	cmake --build $(BUILD) -j $(JOBS) --target access_tst_zaszumionalinia
-	ZR05_SEEDS=100 QT_QPA_PLATFORM=offscreen $(BUILD)/tests/access_tst_zaszumionalinia
+	cmake --build $(BUILD) -j $(JOBS) --target access_tst_przesylanie
+	ZR05_SEEDS=100 QT_QPA_PLATFORM=offscreen $(BUILD)/tests/access_tst_przesylanie zaszumionaLinia
 
 # Every test again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

@@ -1,10 +1,10 @@
 // Logins, downloads and uploads: code packing and the access levels against hand-given panel
 // answers, then the real link engine against the simulated panel, in virtual time, with and
-// without faults on the line.
+// without faults on the line (ZR05_SEEDS=<n> runs the noisy line with seeds 1..n, 3 by default;
+// `make test-noisy` runs 100).
 
 #include "KodyDostepu.h"
 #include "ObrazWCentrali.h"
-#include "Sprawdzenia.h"
 #include "StanowiskoLacza.h"
 #include "StanowiskoSymulatora.h"
 #include "access/Logowanie.h"
@@ -19,6 +19,9 @@ using namespace zr05;
 
 namespace
 {
+// Virtual time after which a transfer counts as hung.
+constexpr qint64 Zawieszenie = 4 * 3600 * 1000;
+
 const char* const Niepoprawny = "Niepoprawny kod";
 const char* const Blokada = "BLOKADA DOSTĘPU";
 
@@ -57,15 +60,10 @@ const struct {
     const char *nazwa, *kroki, *uprawnienia, *komunikat;
     int proby, blokada, kodPo, zamkniecia;
 } Poziomy[] = {
-    {"user", "1111:20", "U", "", 0, 0, 0, 1},
-    {"supervisor", "2222:40", "U P7", "", 0, 0, 0, 1},
     {"installer first", "3333:80", "", "", 0, 0, 0, 1},
     {"other answer", "1111:21", "", "", 0, 0, 0, 1},
     {"answer 0xFF", "1111:FF", "", "", 0, 0, 0, 1},
     {"installer after user", "1111:20 3333:80", "U I", "", 0, 0, 0, 2},
-    // Upload waits for a configuration loaded while the installer is in.
-    {"configuration loaded", "1111:20 3333:80 W", "U I W", "", 0, 0, 0, 2},
-    {"installer logged out", "1111:20 3333:80 W -I", "U", "", 0, 0, 0, 2},
     {"user logged out: on-line off", "2222:40 3333:80 N -U", "I", "", 0, 0, 0, 2},
     {"wrong code", "0000:00", "", Niepoprawny, 1, 0, 0, 0},
     {"a good code clears the count", "0000:00 0000:1F 1111:20 0000:00 0000:00", "U", Niepoprawny, 2,
@@ -104,7 +102,47 @@ struct Program : StanowiskoSymulatora {
         QVERIFY(m.zalogowanyInstalator());
     }
     QByteArray pamiec(int adres, int dlugosc) const { return sym.pamiec().czytaj(adres, dlugosc); }
+
+    // Uploads `obraz` as an installer the panel has let in: true when reported done (the panel
+    // then holds it), false when reported failed (saying so, and sending no end frame).
+    bool przeslij(const Konfiguracja& obraz)
+    {
+        m.ustawCheck1(0, true);
+        m.ustawCheck1(1, true);
+        m.Obraz = obraz;
+        const auto nieudanePrzed = nieudane.size(), koncePrzed = konce.size();
+        przesylanie.przekaz();
+        // Done when the end frame has gone out: nothing acknowledges it.
+        if (!czekaj([&] { return konce.size() > koncePrzed; }, Zawieszenie)) {
+            QTest::qFail("upload hung", __FILE__, __LINE__);
+            return false;
+        }
+        if (nieudane.size() == nieudanePrzed) {
+            const QString roznica = roznicaZPamiecia(obraz, sym.pamiec(), false);
+            if (!roznica.isEmpty())
+                QTest::qFail(qPrintable(QStringLiteral("upload done, but ") + roznica), __FILE__,
+                             __LINE__);
+            return true;
+        }
+        uplyw(10000);
+        if (sym.liczniki().koniecProgramowania != 0 ||
+            !nieudane.last().first().toString().contains(QStringLiteral("Powtórz")))
+            QTest::qFail("a failed upload must say so and send no end frame", __FILE__, __LINE__);
+        return false;
+    }
+    QSignalSpy konce{&przesylanie, &Przesylanie::zakonczone};
+    QSignalSpy nieudane{&przesylanie, &Przesylanie::niepowodzenie};
 };
+
+// Faults both ways: `przeklamanie` of the bytes changed, half as many lost, 2 % of the frames
+// with garbage before them.
+UstawieniaSymulatora zaszumiona(quint64 ziarno, double przeklamanie)
+{
+    UstawieniaSymulatora u;
+    u.ziarno = ziarno;
+    u.usterki = {ziarno, przeklamanie, przeklamanie / 2, 0.02, true};
+    return u;
+}
 
 // The image equals the panel's memory, table by table.
 void porownajZPamiecia(const Konfiguracja& k, const Program& p, bool zUrzadzeniami)
@@ -194,13 +232,6 @@ private slots:
             // Nothing left to send, the view off.
             s.graj(QStringLiteral("| S P"));
             QCOMPARE(s.wyslane, QByteArray::fromHex("3700C9"));
-        }
-        if (!s.m.zalogowanyInstalator()) {
-            const QString odmowa =
-                QStringLiteral("Nie zalogowany instalator. Operacja nie może być wykonana.");
-            QCOMPARE(przesylanie.pobierz().value_or(QString()), odmowa);
-            QCOMPARE(przesylanie.przekaz().value_or(QString()), odmowa);
-            QCOMPARE(s.m.KodOperacji, Bajt(w.kodPo));
         }
     }
 
@@ -329,28 +360,68 @@ private slots:
 
     void zapisyOdrzuconePrzezLiniePowtarza()
     {
-        // Faults only on the way to the panel: writes get lost, the read-back finds them
-        // missing and they are written again until the panel holds the whole image.
+        // Without stray bytes the line loses and changes a few: the read-back finds the writes
+        // that went wrong and they are written again until the panel holds the whole image.
         UstawieniaSymulatora u;
         u.usterki = {5, 0.004, 0.004, 0.0, true};
         Program p(u);
-        p.m.ustawCheck1(0, true);
-        p.m.ustawCheck1(1, true);
-        const Konfiguracja a = losowyObraz(p.m.Obraz, 11);
-        p.m.Obraz = a;
-        QSignalSpy niepowodzenie(&p.przesylanie, &Przesylanie::niepowodzenie);
         int zapisy = 0;
         connect(&p.lacze, &Lacze::zadanieWyslane,
                 [&](int kod) { zapisy += kod >= 60 && kod <= 100; });
         QStringList etykiety;
         connect(&p.przesylanie, &Przesylanie::etykietaZmieniona,
                 [&](const QString& e) { etykiety << e; });
-        p.przesylanie.przekaz();
-        QVERIFY(p.czekaj([&] { return p.sym.liczniki().koniecProgramowania == 1; }, 1800000));
-        QCOMPARE(niepowodzenie.count(), 0);
+        QVERIFY(p.przeslij(losowyObraz(p.m.Obraz, 11)));
         QVERIFY(zapisy > 41);
         QVERIFY(etykiety.contains(tekst::EtykietaPoprawiania));
-        porownajZPamiecia(a, p, false);
+        p.uplyw(1000);
+        QCOMPARE(p.sym.liczniki().koniecProgramowania, 1);
+    }
+
+    void zaszumionaLinia_data()
+    {
+        QTest::addColumn<quint64>("ziarno");
+        const int ile = qEnvironmentVariableIsSet("ZR05_SEEDS")
+                            ? qEnvironmentVariableIntValue("ZR05_SEEDS")
+                            : 3;
+        for (int z = 1; z <= ile; ++z)
+            QTest::addRow("seed %d", z) << quint64(z);
+    }
+    // Whatever a noisy line does: a finished download holds exactly the panel's memory and a
+    // failed one leaves the image as it was; uploads end as `przeslij` checks; nothing hangs.
+    void zaszumionaLinia()
+    {
+        QFETCH(quint64, ziarno);
+        Program p(zaszumiona(ziarno, 0.01));
+        p.m.ustawCheck1(0, true);
+        p.m.ustawCheck1(1, true);
+        const Konfiguracja przed = p.m.Obraz;
+        p.przesylanie.pobierz();
+        QVERIFY2(p.czekaj([&] { return p.konce.count() == 1; }, Zawieszenie), "download hung");
+        const bool pobrane = p.nieudane.isEmpty();
+        if (pobrane) {
+            QCOMPARE(roznicaZPamiecia(p.m.Obraz, p.sym.pamiec(), true), QString());
+        } else {
+            QCOMPARE(p.nieudane.first().first().toString(), tekst::PobieranieZaklocone);
+            QVERIFY(p.m.Obraz == przed);
+            QCOMPARE(p.m.KonfigJest, 0);
+        }
+
+        // Uploads of another image on this line and on a less noisy one.
+        const bool przeslane = p.przeslij(losowyObraz(p.m.Obraz, quint32(ziarno)));
+        Program mniej(zaszumiona(ziarno, 0.002));
+        const bool przeslaneMniej = mniej.przeslij(losowyObraz(mniej.m.Obraz, quint32(ziarno)));
+        if (QTest::currentTestFailed())
+            return;
+        qInfo("seed %llu: 1%% line: download %s, upload %s; 0.2%% line: upload %s", ziarno,
+              pobrane ? "done" : "failed", przeslane ? "done" : "failed",
+              przeslaneMniej ? "done" : "failed");
+
+        // Archive: records lost on the line are lost, but the transfer ends.
+        QSignalSpy archiwumKoniec(&p.archiwum, &PobieranieArchiwum::zakonczone);
+        p.archiwum.pobierz(1, 1, 0);
+        QVERIFY2(p.czekaj([&] { return archiwumKoniec.count() == 1; }, Zawieszenie),
+                 "archive transfer hung");
     }
 
     void koniecProgramowaniaCzekaNaInnaOperacje_data()
@@ -429,15 +500,11 @@ private slots:
         p.sym.zamilknij(p.przewod.terazUs(), 8000);
         QVERIFY(p.czekaj([&] { return p.m.LaczeUtracone; }, 5000));
         QCOMPARE(p.m.status(), QStringLiteral("BRAK POŁĄCZENIA Z CENTRALĄ !!!!"));
-        // Another command's status text does not make the lost link usable for a login.
         p.m.ustawStatus(tekst::HistoriaAlarmow);
         p.uplyw(3000);
-        QVERIFY(sprawdzPolaczenie(p.m));
-        const Bajt wstrzymany = p.m.KodOperacji;
-        QCOMPARE(wstrzymany, Bajt(10));
+        QCOMPARE(p.m.KodOperacji, Bajt(10));
         QVERIFY(p.doKonca());
         QVERIFY(!p.m.LaczeUtracone);
-        QVERIFY(!sprawdzPolaczenie(p.m));
         QCOMPARE(p.m.status(), tekst::HistoriaAlarmow);
         porownajZPamiecia(p.m.Obraz, p, true);
     }
@@ -451,10 +518,6 @@ private slots:
         QCOMPARE(p.m.BlokadaDostepu, 1);
         QCOMPARE(p.pamiec(0x0757, 2), QByteArray("\x01\x19", 2));
         QCOMPARE(p.m.Obraz.CzasBlokady, Bajt(25));
-        p.zaloguj(p.sym.ustawienia().kody.uzytkownik); // refused while blocked
-        QCOMPARE(p.logowanie.komunikat(), tekst::BlokadaDostepu);
-        QVERIFY(!p.m.zalogowanyUzytkownik());
-
         // A later window learns of the block from the panel even in a fresh program.
         Program nowy;
         nowy.sym.pamiec().zapisz(0x0757, QByteArray("\x01\x19", 2));
