@@ -1,10 +1,8 @@
 // Every window keeps the control names that tests and screen readers find its controls by and
 // shows its fixed texts exactly; the main window's layout cuts off or covers nothing the user must
-// read (set ZR05_ZRZUT to a directory for pictures of it); an editor asked for twice comes up
-// once, as it was left, and a change not saved leaves the image.
+// read (set ZR05_ZRZUT to a directory for pictures of it).
 
 #include "OknaScena.h"
-#include "PrzechwytKomunikatow.h"
 #include "access/OknoKodu.h"
 #include "access/OknoPostepu.h"
 #include "archive/OknoArchiwum.h"
@@ -23,9 +21,9 @@ using namespace zr05;
 namespace
 {
 // Every window's control names, "Name = names" ("Text4_{0-79}" for Text4_0 ... Text4_79), and
-// fixed texts, "Name control what "text"" (blanks and typos kept): control "-" is the window
-// itself, "*" any of its labels; what: t text, p tool tip, r frame title, o window title. A line
-// starting with blanks goes on with the line above.
+// fixed texts (but those the editor and main window tests already read), "Name control what "text""
+// (blanks and typos kept): control "-" is the window itself, "*" any of its labels; what: t text, p
+// tool tip, r frame title, o window title. A line starting with blanks goes on with the line above.
 const char* const Napisy = R"(
 Form1 = MenuBar1 StatusBar1 StatusBar1_Tekst Timer1 Obszar Toolbar1 Przycisk{1-9} mnuKonf
     = mnuKonfLog mnuKonfWyUZYT mnuKonfWyINST mnuKonfKreska{1-4} mnuKonfPobierz mnuKonfPrzekaz
@@ -122,8 +120,6 @@ Form4 Command3 p "Usunięcie z listy wybranej powyżej nazwy. Uwaga: Można usun
     "ostatnich 32 nazw."
 Form4 Command5 t "ZAPISZ  ZMIANY"
 Form4 Command5 p "Zapisz wprowadzone zmiany do odpowiednich rejestrów pamięci RAM komputera."
-Form4 Frame2 r "Czasy opóźnienia:"
-Form4 Frame3 r "Warunek"
 Form4 * t "Numer i nazwa wybranej linii:"
 Form4 * t "Nazwa:"
 Form4 * t "Wartość:"
@@ -142,8 +138,6 @@ Form5 Command2 t "<="
 Form5 Command3 t "=>"
 Form5 Command4 t "ZAPISZ  ZMIANY"
 Form5 Command4 p "Zapisz wprowadzone zmiany do odpowiednich rejestrów pamięci RAM komputera."
-Form5 Frame1 r "Czas kontroli:"
-Form5 Frame2 r "Wykonujący kontrole:"
 Form5 * t "Numer kontroli"
 Form5 * t "Godzina:"
 Form5 * t ":"
@@ -200,7 +194,6 @@ Form8 Combo6 p "Opóźnienie pojawienia się alarmu na wyjściu Pk"
 Form8 Frame1 r "OC:"
 Form8 Frame2 r "Pk:"
 Form8 Frame3 r ""
-Form8 Label4 t "Czas trwania [min]:"
 Form8 Command1 t "<="
 Form8 Command2 t "=>"
 Form8 Command3 t "ZAPISZ ZMIANY"
@@ -249,7 +242,6 @@ Form3 Text1 p "Okno do wprowadzenia kodu najpierw użytkownika lub nadzorcy, a p
     "instalatora. Po wprowadzeniu kodu proszę nacisnąć OK lub Enter."
 Form3 Command1 t "OK"
 Form3 Command1 p "Zatwierdzenie kodu wprowadzonego w oknie obok."
-Form9 - o "Archiwum zdarzeń i alarmów"
 Form9 Label5 t "Archiwum:"
 Form9 Option1_0 t "Zdarzeń"
 Form9 Option1_1 t "Alarmów"
@@ -297,27 +289,6 @@ QString napis(const QObject* o, char co)
                                        : "text";
     return o->property(wlasnosc).toString();
 }
-
-// Every editor: how the menu opens it, a button that makes it editable, a box the test changes,
-// its save button and question.
-const struct Edytor {
-    const char* nazwa;
-    void (*pokaz)(Module1&, QWidget*);
-    const char *najpierw, *pole, *zapis, *pytanie;
-} Edytory[] = {
-    {"Form4", pokazEdytorLinii, "", "Combo7", "Command5",
-     "Czy zapisać zmiany w parametrach linii ?"},
-    {"Form5", pokazEdytorKontroli, "Command1", "Combo2", "Command4",
-     "Czy zapisać zmiany w parametrach kontroli strażników ?"},
-    {"Form6", pokazEdytorAutoUzbrajania, "", "Combo1", "Command3",
-     "Czy zapisać zmiany w parametrach automatycznego uzbrajania ?"},
-    {"Form7", pokazEdytorKlawiatur, "", "Combo1", "Command1",
-     "Czy zapisać zmiany w parametrach systemowych ?"},
-    {"Form8", pokazEdytorWyjsc, "", "Combo3", "Command3",
-     "Czy zapisać zmiany w parametrach wyjść OC i Pk ?"},
-    {"Form10", pokazEdytorStref, "", "Combo1", "Command5",
-     "Czy zapisać zmiany w parametrach stref ?"},
-};
 
 // Every window of the program at once, found by its name.
 struct WszystkieOkna {
@@ -495,44 +466,6 @@ private slots:
                 QVERIFY2(!inna.intersects(r), nazwa);
             ramki << r;
         }
-    }
-
-    void edytor_data()
-    {
-        QTest::addColumn<int>("edytor");
-        for (int i = 0; i < int(std::size(Edytory)); ++i)
-            QTest::newRow(Edytory[i].nazwa) << i;
-    }
-
-    // Asked for again, an editor comes up as it was left, not reloaded; a change the user declines
-    // to save leaves the image; closing asks nothing and clears the status.
-    void edytor()
-    {
-        QFETCH(int, edytor);
-        const Edytor& e = Edytory[edytor];
-        Module1 m;
-        m.KonfigJest = 1;
-        PrzechwytKomunikatow p(false);
-        e.pokaz(m, nullptr);
-        QPointer<QWidget> okno = otwarte(QLatin1String(e.nazwa));
-        if (*e.najpierw)
-            okno->findChild<QPushButton*>(e.najpierw)->click();
-        auto* wybor = okno->findChild<QComboBox*>(e.pole);
-        wybor->setCurrentIndex(wybor->currentIndex() == 0 ? 1 : 0);
-        const QString wybrane = wybor->currentText();
-        e.pokaz(m, nullptr);
-        QCOMPARE(ileOtwartych(QLatin1String(e.nazwa)), 1);
-        QCOMPARE(wybor->currentText(), wybrane);
-        QVERIFY(p.teksty.isEmpty());
-        const Konfiguracja przed = m.Obraz;
-        okno->findChild<QPushButton*>(e.zapis)->click();
-        QCOMPARE(p.teksty, QStringList{QString::fromUtf8(e.pytanie)});
-        QCOMPARE(p.pytania, QList<bool>{true});
-        okno->close();
-        QTRY_VERIFY(okno.isNull());
-        QCOMPARE(p.teksty.size(), 1);
-        QVERIFY(m.Obraz == przed);
-        QCOMPARE(m.status(), QString());
     }
 };
 
