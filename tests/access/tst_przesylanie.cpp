@@ -233,6 +233,10 @@ private slots:
             s.graj(QStringLiteral("| S P"));
             QCOMPARE(s.wyslane, QByteArray::fromHex("3700C9"));
         }
+        if (!s.m.zalogowanyInstalator()) { // no transfer starts
+            QVERIFY(przesylanie.pobierz() && przesylanie.przekaz());
+            QCOMPARE(s.m.KodOperacji, Bajt(w.kodPo));
+        }
     }
 
     void porzuconePobranieNicNieZmienia_data()

@@ -323,6 +323,20 @@ QRect wOknie(const QWidget* w, const QWidget* okno)
 {
     return QRect(w->mapTo(okno, QPoint(0, 0)), w->size());
 }
+
+// The first of the named widgets that covers one named before it, or none.
+QString zachodzi(const QWidget* okno, const QStringList& nazwy)
+{
+    QList<QRect> przed;
+    for (const QString& nazwa : nazwy) {
+        const QRect r = wOknie(okno->findChild<QWidget*>(nazwa), okno);
+        for (const QRect& inny : przed)
+            if (inny.intersects(r))
+                return nazwa;
+        przed << r;
+    }
+    return QString();
+}
 } // namespace
 
 class TestWyglad : public QObject
@@ -433,38 +447,29 @@ private slots:
         if (!onLine) {
             auto* obraz = okno.findChild<QWidget*>(QStringLiteral("Picture1"));
             QVERIFY(obraz->width() > 200 && obraz->height() > 150);
-            QVERIFY(!wOknie(obraz, &okno).intersects(wOknie(ramka("Frame7"), &okno)));
+            QCOMPARE(zachodzi(&okno, {"Picture1", "Frame7"}), QString());
             QVERIFY(okno.rect().contains(wOknie(ramka("Frame7"), &okno)));
             return;
         }
-        // Boxes show their whole text within the window, the lamps side by side.
+        // Boxes show their whole text within the window, the lamps side by side, the frames apart.
         const QRect obszar = okno.centralWidget()->rect();
-        QStringList pola = {"Text8_0",  "Text8_4", "Text6",  "Text2_9",
-                            "Text2_12", "Text1_0", "Text1_5"};
+        QStringList lampy;
         for (int i = 0; i < 80; ++i)
-            pola << QStringLiteral("Text4_%1").arg(i);
-        QList<QRect> lampy;
-        for (const QString& nazwa : pola) {
+            lampy << QStringLiteral("Text4_%1").arg(i);
+        for (const QString& nazwa : lampy + QStringList{"Text8_0", "Text8_4", "Text6", "Text2_9",
+                                                        "Text2_12", "Text1_0", "Text1_5"}) {
             auto* l = okno.findChild<QLineEdit*>(nazwa);
-            const QRect r = wOknie(l, okno.centralWidget());
-            QVERIFY2(l->isVisible() && obszar.contains(r), qPrintable(nazwa));
+            QVERIFY2(l->isVisible() && obszar.contains(wOknie(l, okno.centralWidget())),
+                     qPrintable(nazwa));
             QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) + 4 <= l->width(),
                      qPrintable(nazwa));
-            for (const QRect& inna : lampy)
-                QVERIFY2(!nazwa.startsWith("Text4") || !inna.intersects(r), qPrintable(nazwa));
-            if (nazwa.startsWith("Text4"))
-                lampy << r;
         }
+        QCOMPARE(zachodzi(&okno, lampy), QString());
+        QCOMPARE(zachodzi(&okno, {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6"}),
+                 QString());
         for (int i = 0; i < 10; ++i) {
             auto* podpis = okno.findChild<QLabel*>(QStringLiteral("Label2_%1").arg(i));
             QVERIFY(podpis->width() >= podpis->sizeHint().width());
-        }
-        QList<QRect> ramki; // the frames do not cover each other
-        for (const char* nazwa : {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6"}) {
-            const QRect r = wOknie(ramka(nazwa), &okno);
-            for (const QRect& inna : ramki)
-                QVERIFY2(!inna.intersects(r), nazwa);
-            ramki << r;
         }
     }
 };
