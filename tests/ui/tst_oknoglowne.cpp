@@ -250,64 +250,54 @@ private slots:
                  QStringLiteral("BLOKADA DOSTĘPU"));
     }
 
-    // An upload through the progress window; while it runs, another transfer or a login asks
-    // first: Cancel lets the upload go on, OK replaces it.
+    // An upload through the progress window: the writes end at 97, the read-back is a stage of
+    // its own from 0 to 100 again, and the window goes when all is done.
     void przesylanie()
     {
         OknaScena s;
-        wykonaj(s, QStringLiteral("port uzytkownik instalator pobierz"));
-        auto k = std::make_unique<PrzechwytKomunikatow>();
+        wykonaj(s, QStringLiteral("port uzytkownik instalator konfiguracja"));
+        PrzechwytKomunikatow k;
         s.wyzwol(QStringLiteral("mnuKonfPrzekaz"));
-        QVERIFY(s.czekaj([&] { return s.m.KodOperacji == 70; }));
-        k.reset();
-        {
-            PrzechwytKomunikatow nie(false);
-            s.wyzwol(QStringLiteral("mnuKonfPobierz"));
-            s.wyzwol(QStringLiteral("mnuKonfLog"));
-            QCOMPARE(nie.pytania, (QList<bool>{true, true}));
-            QCOMPARE(s.m.KodOperacji, Bajt(70));
-            QVERIFY(!otwarte(QStringLiteral("Form3")));
-        }
-        // OK: the download takes over, and the panel never gets the upload's end frame.
-        k = std::make_unique<PrzechwytKomunikatow>();
-        s.wyzwol(QStringLiteral("mnuKonfPobierz"));
-        QCOMPARE(s.m.KodOperacji, Bajt(1));
-        QVERIFY(s.doKonca());
-        QCOMPARE(s.sym.liczniki().koniecProgramowania, 0);
-        s.wyzwol(QStringLiteral("mnuKonfPrzekaz"));
-        k = std::make_unique<PrzechwytKomunikatow>();
         QWidget* f2 = otwarte(QStringLiteral("Form2"));
         auto* etykieta = f2->findChild<QLabel*>(QStringLiteral("Label1"));
         auto* pasek = f2->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
         QCOMPARE(etykieta->text(), QStringLiteral("Trwa przesyłanie danych do centralki"));
         QList<int> wartosci;
         connect(pasek, &QProgressBar::valueChanged, [&](int v) { wartosci << v; });
-        // The writes end at 97; the read-back is a stage of its own, from 0 to 100 again.
         QVERIFY(s.czekaj([&] { return etykieta->text() == tekst::EtykietaSprawdzania; }));
         QVERIFY(s.czekaj([&] { return s.m.OdliczanieKonca > 0; }));
         QCOMPARE(wartosci.mid(wartosci.indexOf(97), 2), (QList<int>{97, 0}));
         QCOMPARE(pasek->value(), 100);
         QVERIFY(s.czekaj([&] { return !otwarte(QStringLiteral("Form2")); }));
         QCOMPARE(s.m.status(), QString());
-        QVERIFY(k->teksty.isEmpty());
+        QCOMPARE(k.teksty, QStringList{tekst::PytaniePrzesylanie});
     }
 
-    void koniecWTrakciePrzesylania_data()
+    void przerwanie_data()
     {
-        QTest::addColumn<QString>("polecenie");
+        QTest::addColumn<QString>("polecenie"); // the transfer running, if any
+        QTest::addColumn<QString>("akcja");     // what the user does meanwhile
         QTest::addColumn<bool>("zgoda");
         QTest::addColumn<QString>("pytanie");
-        QTest::newRow("upload, Cancel") << "mnuKonfPrzekaz" << false << tekst::PytaniePrzerwanie;
-        QTest::newRow("upload, OK") << "mnuKonfPrzekaz" << true << tekst::PytaniePrzerwanie;
-        QTest::newRow("download, window closed")
-            << "mnuKonfPobierz" << true << tekst::PytaniePrzerwaniePobierania;
-        QTest::newRow("nothing running") << "" << true << QString();
+        const QString przekaz = QStringLiteral("mnuKonfPrzekaz"), pobierz = "mnuKonfPobierz";
+        const QString koniec = QStringLiteral("mnuKonfKoniec"), pytanie = tekst::PytaniePrzerwanie;
+        QTest::newRow("download during upload, Cancel") << przekaz << pobierz << false << pytanie;
+        QTest::newRow("login during upload, Cancel") << przekaz << "mnuKonfLog" << false << pytanie;
+        QTest::newRow("download during upload, OK") << przekaz << pobierz << true << pytanie;
+        QTest::newRow("leaving during upload, Cancel") << przekaz << koniec << false << pytanie;
+        QTest::newRow("leaving during upload, OK") << przekaz << koniec << true << pytanie;
+        QTest::newRow("window closed during download")
+            << pobierz << "zamknij" << true << tekst::PytaniePrzerwaniePobierania;
+        QTest::newRow("leaving, nothing running") << "" << koniec << true << QString();
     }
 
-    // Leaving while a transfer runs asks; going, the port closes and nothing more goes out.
-    void koniecWTrakciePrzesylania()
+    // While a transfer runs, another transfer, a login or leaving asks first: Cancel lets it go
+    // on; OK replaces it, or leaves with the port closed and nothing more sent. The panel never
+    // gets a cut upload's end frame.
+    void przerwanie()
     {
         QFETCH(QString, polecenie);
+        QFETCH(QString, akcja);
         QFETCH(bool, zgoda);
         QFETCH(QString, pytanie);
         OknaScena s;
@@ -319,19 +309,25 @@ private slots:
         }
         const Bajt przed = s.m.KodOperacji;
         PrzechwytKomunikatow odpowiedz(zgoda);
-        if (polecenie.contains(QLatin1String("Pobierz")))
+        if (akcja == QLatin1String("zamknij"))
             QCOMPARE(s.okno.close(), zgoda);
         else
-            s.wyzwol(QStringLiteral("mnuKonfKoniec"));
+            s.wyzwol(akcja);
         QCOMPARE(odpowiedz.teksty, pytanie.isEmpty() ? QStringList() : QStringList{pytanie});
         if (!zgoda) {
             QCOMPARE(s.m.KodOperacji, przed);
+            QVERIFY(!otwarte(QStringLiteral("Form3")));
             return;
         }
-        s.czekaj([] { return false; }, 1000);
-        const int bajty = s.przewod.bajtyDoCentrali();
-        s.czekaj([] { return false; }, 5000);
-        QCOMPARE(s.przewod.bajtyDoCentrali(), bajty);
+        if (akcja == QLatin1String("mnuKonfPobierz")) {
+            QCOMPARE(s.m.KodOperacji, Bajt(1));
+            QVERIFY(s.doKonca());
+        } else {
+            s.czekaj([] { return false; }, 1000);
+            const int bajty = s.przewod.bajtyDoCentrali();
+            s.czekaj([] { return false; }, 5000);
+            QCOMPARE(s.przewod.bajtyDoCentrali(), bajty);
+        }
         QCOMPARE(s.sym.liczniki().koniecProgramowania, 0);
     }
 
