@@ -474,7 +474,6 @@ private slots:
         QVERIFY(linie.size() >= 3);
         const QString tekst5 = s.k<QPlainTextEdit>(QStringLiteral("Text5"))->toPlainText();
         QCOMPARE(tekst5, QString(s.okno.zdarzenia().rejestr().tekst()).replace("\r\n", "\n"));
-        QVERIFY(tekst5.startsWith(linie.last().trimmed() + '\n')); // the newest line on top
         QCOMPARE(s.k<QLineEdit>(QStringLiteral("Text6"))->text(), s.okno.zdarzenia().stanSystemu());
         const QStringList zegar = {"09", "07", "03", "26"}; // hours, day, month, year
         for (int i = 0; i < 4; ++i)
@@ -519,7 +518,6 @@ private slots:
             linia[7] = Bajt(wyjscie);
             QApplication::sendEvent(lampka, &ruch);
             QCOMPARE(lampka->toolTip(), podpowiedzLinii(s.m.Obraz, 7));
-            QVERIFY(lampka->toolTip().endsWith(QStringLiteral("=%1[s]").arg(wyjscie)));
         }
         QVERIFY(s.k<QLineEdit>(QStringLiteral("Text4_7"))->toolTip().isEmpty());
         linia[7] = 50;
