@@ -626,6 +626,8 @@ private slots:
                                   << "";
         QTest::newRow("COM1") << 1 << "pty"
                               << "";
+        QTest::newRow("COM4") << 4 << "pty"
+                              << "";
         QTest::newRow("no such device") << 2 << "/dev/zr05-nie-ma-takiego-portu"
                                         << "nie ma takiego urządzenia";
         QTest::newRow("TCP server tooltip") << 3 << "tcp://[fd00::20]:4001"
