@@ -1,10 +1,12 @@
 #pragma once
 // The current register of events and alarms: one text, newest line first, lines ending in
-// "\r\n". The operator may edit it in its box; the box's text then replaces this one, and the
+// "\r\n". The operator may edit it in its box; the box's text then is the register, and the
 // next line goes in front of whatever it holds.
 
 #include <QObject>
 #include <QString>
+#include <deque>
+#include <functional>
 
 namespace zr05
 {
@@ -15,20 +17,26 @@ class Rejestr : public QObject
 public:
     using QObject::QObject;
 
-    const QString& tekst() const { return m_tekst; }
+    QString tekst() const;
     // Puts a line in front of the text; an empty line changes nothing.
     void dodaj(const QString& linijka);
     // "Wyczyść rejestr".
     void wyczysc();
-    // The box's text after the operator edited it (any line ends; stored with "\r\n").
-    void ustawTekst(const QString& tekstOkna);
+    // A text given whole (any line ends; kept with "\r\n").
+    void ustawTekst(const QString& tekst);
+    // The operator edited the box: from now on the register is what `tekstOkna` gives (any
+    // line ends; read with "\r\n"), the box taking the new lines in front. It is read only
+    // when the text is wanted, so that a key pressed in a long register costs no copy.
+    void ustawOkno(std::function<QString()> tekstOkna);
 
 signals:
     void dodano(const QString& linijka);
     void wyczyszczony();
 
 private:
-    QString m_tekst;
+    // Oldest first: a line put in front costs the same however long the register is.
+    std::deque<QString> m_linie;
+    std::function<QString()> m_tekstOkna;
 };
 
 } // namespace zr05

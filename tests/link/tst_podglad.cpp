@@ -201,7 +201,7 @@ struct Podglad {
         s.pauza(200);
         s.odbierz(r);
     }
-    const QString& rejestr() const { return z.rejestr().tekst(); }
+    QString rejestr() const { return z.rejestr().tekst(); }
 };
 
 QByteArray komunikat(const QByteArray& tresc)

@@ -10,10 +10,13 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QWidget>
 
 namespace zr05
@@ -45,6 +48,7 @@ WidokMonitora::WidokMonitora(Module1& modul, ZdarzeniaCentrali& zdarzenia, Lampk
     }
     m_stanSystemu = kontrolka<QLineEdit>(okno, QStringLiteral("Text6"));
     m_rejestr = kontrolka<QPlainTextEdit>(okno, QStringLiteral("Text5"));
+    m_rejestr->installEventFilter(this);
 
     m_stanSystemu->setText(m_zdarzenia.stanSystemu());
     connect(&m_zdarzenia, &ZdarzeniaCentrali::stanSystemuUstawiony, m_stanSystemu,
@@ -114,7 +118,7 @@ void WidokMonitora::dodajLinijke(const QString& linijka)
     // scrolled down to read stays on the lines it shows.
     QScrollBar* pasek = m_rejestr->verticalScrollBar();
     const QTextCursor wlasny = m_rejestr->textCursor();
-    const bool kursorNaGorze = wlasny.position() == 0 && !wlasny.hasSelection();
+    const bool kursorNaGorze = m_kursorDoGory || (wlasny.position() == 0 && !wlasny.hasSelection());
     const bool widokNaGorze = pasek->value() == pasek->minimum();
     const int widok = pasek->value();
     const int blokow = dokument->blockCount();
@@ -123,16 +127,46 @@ void WidokMonitora::dodajLinijke(const QString& linijka)
     m_wpisujeProgram = true;
     dokument->setUndoRedoEnabled(false);
     QTextCursor kursor(dokument);
-    kursor.movePosition(QTextCursor::Start);
+    // One change for the text and its line end, so the line it pushes down is not laid out
+    // again.
+    kursor.beginEditBlock();
     kursor.insertText(linijka);
+    kursor.endEditBlock();
     dokument->setUndoRedoEnabled(cofanie);
-    if (kursorNaGorze) {
-        QTextCursor naGorze = m_rejestr->textCursor();
-        naGorze.setPosition(0);
-        m_rejestr->setTextCursor(naGorze);
-    }
+    // Setting the cursor makes the box lay out lines to keep it in view; a hidden box would
+    // lay out ever more of a growing register for nothing, so it gets the cursor when shown.
+    m_kursorDoGory = kursorNaGorze && !m_rejestr->isVisible();
+    if (kursorNaGorze && !m_kursorDoGory)
+        kursorNaPoczatek();
     m_wpisujeProgram = false;
     pasek->setValue(widokNaGorze ? pasek->minimum() : widok + dokument->blockCount() - blokow);
+    if (widokNaGorze && m_rejestr->isVisible())
+        zwolnijUkladPodWidokiem();
+}
+
+void WidokMonitora::kursorNaPoczatek()
+{
+    QTextCursor naGorze = m_rejestr->textCursor();
+    naGorze.setPosition(0);
+    m_rejestr->setTextCursor(naGorze);
+}
+
+void WidokMonitora::zwolnijUkladPodWidokiem()
+{
+    // A line keeps the shapes of its glyphs from when it was painted, many times its text.
+    // Lines leave the view at its foot one by one as new ones come in on top: each lets go
+    // of them there, and shapes them anew should it be shown again.
+    const int ostatni =
+        m_rejestr->cursorForPosition(QPoint(0, m_rejestr->viewport()->height())).blockNumber();
+    const QTextBlock pod = m_rejestr->document()->findBlockByNumber(ostatni + 1);
+    if (!pod.isValid())
+        return;
+    QTextLayout* uklad = pod.layout();
+    if (uklad->lineCount() == 0)
+        return;
+    uklad->setCacheEnabled(false);
+    uklad->beginLayout();
+    uklad->endLayout();
 }
 
 void WidokMonitora::tekstZmieniony()
@@ -140,7 +174,9 @@ void WidokMonitora::tekstZmieniony()
     if (m_wpisujeProgram)
         return;
     // The operator's edit: what the box holds is what is printed and what new lines precede.
-    m_zdarzenia.rejestr().ustawTekst(m_rejestr->toPlainText());
+    m_zdarzenia.rejestr().ustawOkno([rejestr = QPointer<QPlainTextEdit>(m_rejestr)] {
+        return rejestr ? rejestr->toPlainText() : QString();
+    });
 }
 
 void WidokMonitora::wyczyscRejestr()
@@ -158,6 +194,12 @@ void WidokMonitora::drukujRejestr()
 
 bool WidokMonitora::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
+    if (obiekt == m_rejestr && zdarzenie->type() == QEvent::Show && m_kursorDoGory) {
+        m_kursorDoGory = false;
+        m_wpisujeProgram = true;
+        kursorNaPoczatek();
+        m_wpisujeProgram = false;
+    }
     if (zdarzenie->type() == QEvent::MouseMove && m.KonfigJest == 1) {
         for (size_t i = 0; i < m_lampkiLinii.size(); ++i)
             if (obiekt == m_lampkiLinii[i]) {

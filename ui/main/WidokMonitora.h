@@ -41,6 +41,8 @@ protected:
 private:
     void pokazLampki();
     void dodajLinijke(const QString& linijka);
+    void kursorNaPoczatek();
+    void zwolnijUkladPodWidokiem();
     void tekstZmieniony();
 
     Module1& m;
@@ -53,6 +55,7 @@ private:
     QLineEdit* m_stanSystemu = nullptr;
     QPlainTextEdit* m_rejestr = nullptr;
     bool m_wpisujeProgram = false; // the change of m_rejestr is the program's, not the operator's
+    bool m_kursorDoGory = false;   // the hidden box's cursor goes to the top when it is shown
     std::function<QDateTime()> m_zegar = [] { return QDateTime::currentDateTime(); };
 };
 
