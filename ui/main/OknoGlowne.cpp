@@ -1,6 +1,7 @@
 #include "OknoGlowne.h"
 #include "OknaPomocnicze.h"
 
+#include "Drukarka.h"
 #include "Komunikaty.h"
 #include "ObrazStartowy.h"
 #include "PoleWyswietlane.h"
@@ -138,6 +139,17 @@ void OknoGlowne::polaczZRdzeniem()
 
     m_status->setText(m.status());
     connect(&m, &Module1::statusZmieniony, m_status, &QLabel::setText);
+    // The status bar tells that a printout is being made; when it is done the bar shows again
+    // what it showed before, unless something else has put its own text there meanwhile.
+    Drukarka::przyZmianie(this, [this](bool trwa) {
+        if (trwa) {
+            m_statusPrzedDrukiem = m.status();
+            m.ustawStatus(tekst::StatusDrukowania);
+        } else if (m.status() == tekst::StatusDrukowania ||
+                   m.status() == tekst::StatusKoncaDrukowania) {
+            m.ustawStatus(m_statusPrzedDrukiem);
+        }
+    });
 
     pokazZalogowanie();
     connect(&m, &Module1::zalogowanieZmienione, this, &OknoGlowne::pokazZalogowanie);

@@ -28,6 +28,16 @@ class QRadioButton;
 namespace zr05
 {
 
+namespace tekst
+{
+inline const QString StatusDrukowania = QStringLiteral("Drukowanie.");
+inline const QString StatusKoncaDrukowania =
+    QStringLiteral("Oczekiwanie na zakończenie drukowania.");
+inline const QString PytanieKoniecPodczasDrukowania =
+    QStringLiteral("Trwa drukowanie. Program zostanie zakończony, gdy drukowanie się "
+                   "skończy.\nCzy zakończyć program?");
+} // namespace tekst
+
 class OknoOProgramie;
 class OknoPostepu;
 class OknoKodu;
@@ -98,7 +108,9 @@ private:
 
     bool bramkaEdytorow();
     void pokazPostep();
-    bool moznaZakonczyc(); // asks when a transfer would be cut short; closes the port on OK
+    // Asks when a transfer would be cut short or a printout is under way; on OK waits for the
+    // printouts and closes the port.
+    bool moznaZakonczyc();
     void pokazDostepnosc(Element e, bool dostepny);
     void pokazZegar();
     void pokazZalogowanie();
@@ -130,6 +142,8 @@ private:
     ZdarzeniaCentrali m_zdarzenia;
     LampkiStanu m_lampki;
     WidokMonitora* m_monitor = nullptr;
+    QString m_statusPrzedDrukiem;
+    bool m_konczenie = false; // waiting for printouts before the program ends
 };
 
 } // namespace zr05

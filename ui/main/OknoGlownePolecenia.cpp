@@ -1,5 +1,6 @@
 // The main window's commands: each makes its own access check first, then acts.
 
+#include "Drukarka.h"
 #include "OknoGlowne.h"
 
 #include "Klepsydra.h"
@@ -123,11 +124,23 @@ void OknoGlowne::drukujKonfiguracje()
 
 bool OknoGlowne::moznaZakonczyc()
 {
+    if (m_konczenie)
+        return false;
+    // A printout cannot be taken back half-painted: the program goes when it is done.
+    if (Drukarka::wToku() > 0 && !Komunikaty::pytanie(this, tekst::PytanieKoniecPodczasDrukowania))
+        return false;
     // A transfer cut short leaves the panel half-programmed or without its end frame: the
     // user decides, and on OK the port is closed before the program goes.
     if (!m_przesylanie.zgoda(Przesylanie::Zamiar::Koniec,
                              [this](const QString& q) { return Komunikaty::pytanie(this, q); }))
         return false;
+    if (Drukarka::wToku() > 0) {
+        // The line is still served meanwhile, so the panel does not see the PC go silent.
+        m_konczenie = true;
+        m.ustawStatus(tekst::StatusKoncaDrukowania);
+        Drukarka::zaczekaj();
+        m_konczenie = false;
+    }
     m_lacze.ustawUjscie({});
     m_port->zamknij();
     return true;
