@@ -4,7 +4,7 @@ RELEASE ?= build-release
 JOBS ?= $(shell nproc)
 DEB_PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev \
                qt6-translations-l10n fonts-liberation poppler-utils ccache lld \
-               clang libclang-rt-14-dev ser2net \
+               clang libclang-rt-14-dev \
                dpkg-dev desktop-file-utils
 # The sanitizer and fuzzing builds: clang, each in its own directory.
 ASAN_BUILD ?= build-asan
