@@ -101,11 +101,15 @@ void PobieranieArchiwum::oknoZamkniete()
 void PobieranieArchiwum::zakoncz(qint16& ilosc, qint16 wartosc, const QString& status)
 {
     ilosc = wartosc;
+    // A late end record keeps its records, but the status line belongs to whatever has taken
+    // the link over since.
+    const bool naszeLacze = m.KodOperacji == 0 || operacjaArchiwum(m.KodOperacji);
     if (operacjaArchiwum(m.KodOperacji))
         m.KodOperacji = 0;
     ustawTrwa(false);
     ustawLicznik(tekst::KoniecArchiwum);
-    m.ustawStatus(status);
+    if (naszeLacze)
+        m.ustawStatus(status);
     emit zakonczone();
 }
 

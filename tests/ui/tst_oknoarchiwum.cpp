@@ -64,6 +64,7 @@ const struct {
     {"wrong lengths dropped", false, "C R", 0, 0, "", 47, Trwa, 0},
     // An upload started since ends the download; "Przerwij" leaves the upload running.
     {"taken over by an upload", false, "C F U K1 P", 17, 17, ",16,KONIEC", 70, Zakonczone, 1},
+    {"late end during an upload", false, "C F U K1", 17, 17, ",16,KONIEC", 70, Trwa, 1},
     // 64 full answers fill 0..1023; the 65th has room for one record, and no more is asked.
     {"events: 1025 at most", false, "C F*", 1025, 1025, ",1008,1024,KONIEC", 0, Pelna, 1},
     {"alarms: late answers to a full table", true, "C F* L K3", 1025, 1025, "KONIEC", 0, Pelna, -1},
