@@ -90,11 +90,11 @@ class TstZr05ctl : public QObject
 private slots:
     void initTestCase()
     {
-        // Every line named with Polish letters: the archive's line alarms carry them.
+        // Every line named with Polish letters or quotes: the archive's line alarms carry them.
         Konfiguracja demo = demo::instalacja();
+        demo.NazwyLinii[225] = QStringLiteral("\"ŚCIANA\"");
         for (int n = 1; n <= 12; ++n)
             demo.Linie[n][8] = 225;
-        QVERIFY(demo.NazwyLinii[225].contains(QStringLiteral("Ś")));
         QVERIFY(!zapisz("demo", demo).isEmpty());
         Konfiguracja zmieniona = demo;
         zmieniona.Linie[5][6] = 42;
@@ -283,7 +283,7 @@ private slots:
         wolny.waitForFinished(5000);
     }
 
-    // The text and the CSV of the archive agree field by field, blanks and letters kept.
+    // The text and the CSV of the archive agree field by field, blanks, letters and quotes kept.
     void archiwumTekstICsv()
     {
         const QStringList argumenty = {
@@ -302,7 +302,7 @@ private slots:
         static const QRegularExpression Wiersz(
             QStringLiteral("^\\d\\d(\\d\\d-\\d\\d-\\d\\d),(\\d\\d:\\d\\d),\"(ALARM)\",\\d+,\"((?:[^"
                            "\"]|\"\")*)\"$"));
-        bool zOdstepami = false, polskie = false;
+        bool zOdstepami = false, polskie = false, cudzyslowy = false;
         for (int i = 0; i < l.size(); ++i) {
             const auto m = Wiersz.match(wiersze[i]);
             QVERIFY2(m.hasMatch(), qPrintable(wiersze[i]));
@@ -310,9 +310,10 @@ private slots:
             QCOMPARE(m.captured(1) + "  " + m.captured(2) + "  " + m.captured(3) + ": " + opis,
                      l[i]);
             zOdstepami |= opis.endsWith(u' ');
+            cudzyslowy |= opis.contains(u'"');
             polskie |= opis.contains(QRegularExpression(QStringLiteral("[ĄĆĘŁŃÓŚŹŻąćęłńóśźż]")));
         }
-        QVERIFY(zOdstepami && polskie);
+        QVERIFY(zOdstepami && polskie && cudzyslowy);
     }
 
     // On-line events as JSON lines, also into a log that logrotate moves away (then SIGHUP).
