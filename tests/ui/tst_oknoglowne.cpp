@@ -283,6 +283,8 @@ private slots:
         const QString koniec = QStringLiteral("mnuKonfKoniec"), pytanie = tekst::PytaniePrzerwanie;
         QTest::newRow("download during upload, Cancel") << przekaz << pobierz << false << pytanie;
         QTest::newRow("login during upload, Cancel") << przekaz << "mnuKonfLog" << false << pytanie;
+        QTest::newRow("code of a login window opened before the upload, Cancel")
+            << przekaz << "kod" << false << pytanie;
         QTest::newRow("download during upload, OK") << przekaz << pobierz << true << pytanie;
         QTest::newRow("leaving during upload, Cancel") << przekaz << koniec << false << pytanie;
         QTest::newRow("leaving during upload, OK") << przekaz << koniec << true << pytanie;
@@ -302,6 +304,9 @@ private slots:
         QFETCH(QString, pytanie);
         OknaScena s;
         wykonaj(s, QStringLiteral("port uzytkownik instalator konfiguracja"));
+        const bool kod = akcja == QLatin1String("kod");
+        if (kod)
+            s.wyzwol(QStringLiteral("mnuKonfLog"));
         if (!polecenie.isEmpty()) {
             PrzechwytKomunikatow tak;
             s.wyzwol(polecenie);
@@ -309,14 +314,19 @@ private slots:
         }
         const Bajt przed = s.m.KodOperacji;
         PrzechwytKomunikatow odpowiedz(zgoda);
-        if (akcja == QLatin1String("zamknij"))
+        if (akcja == QLatin1String("zamknij")) {
             QCOMPARE(s.okno.close(), zgoda);
-        else
+        } else if (kod) {
+            QWidget* f3 = otwarte(QStringLiteral("Form3"));
+            QTest::keyClicks(f3->findChild<QLineEdit*>(QStringLiteral("Text1")), "1234");
+            QTest::mouseClick(f3->findChild<QPushButton*>(QStringLiteral("Command1")),
+                              Qt::LeftButton);
+        } else
             s.wyzwol(akcja);
         QCOMPARE(odpowiedz.teksty, pytanie.isEmpty() ? QStringList() : QStringList{pytanie});
         if (!zgoda) {
             QCOMPARE(s.m.KodOperacji, przed);
-            QVERIFY(!otwarte(QStringLiteral("Form3")));
+            QCOMPARE(otwarte(QStringLiteral("Form3")) != nullptr, kod);
             return;
         }
         if (akcja == QLatin1String("mnuKonfPobierz")) {
