@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QThread>
+#include <functional>
 #include <optional>
 
 namespace zr05
@@ -21,12 +22,19 @@ class PortSzeregowy : public QObject
 {
     Q_OBJECT
 public:
+    using WynikOtwarcia = std::function<void(const std::optional<BladOtwarcia>&)>;
+
     explicit PortSzeregowy(QObject* parent = nullptr);
     ~PortSzeregowy() override;
 
     // Opens a device path or a TCP server address; on failure the port stays closed and the
-    // reason is returned. A server is given a few seconds to answer.
+    // reason is returned. A server is given a few seconds to answer, and the caller waits.
     std::optional<BladOtwarcia> otworz(const QString& adres);
+    // The same for a window that must not wait: `gotowe` gets the result in this object's
+    // thread, at once for a device (it opens in an instant), later for a server. Closing or
+    // opening again meanwhile gives the connection up, and `gotowe` is never called.
+    void otworzBezCzekania(const QString& adres, WynikOtwarcia gotowe);
+    bool laczy() const { return m_otwierany != nullptr; }
     void zamknij();
     bool otwarty() const { return m_transport != nullptr; }
     const QString& urzadzenie() const { return m_adres; }
@@ -44,11 +52,16 @@ signals:
     void utracony(const QString& komunikat);
 
 private:
+    Transport* nowyTransport(const QString& adres);
+    void polaczono(Transport* t, quint64 sesja, const std::optional<BladOtwarcia>& blad);
+    void usun(Transport* t);
     void zwolnijTransport();
 
     QThread m_watek;
     QObject* m_wWatku; // runs calls in the reader thread
     Transport* m_transport = nullptr;
+    Transport* m_otwierany = nullptr; // a server being connected to
+    WynikOtwarcia m_gotowe;
     quint64 m_sesja = 0; // bytes of an earlier opening are not handed on
     QString m_adres;
     QElapsedTimer m_zegar;

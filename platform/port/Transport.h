@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -21,8 +22,13 @@ public:
     // `zegar` is the port's monotonic clock; arrival times are its elapsed milliseconds.
     explicit Transport(QElapsedTimer zegar) : m_zegar(zegar) {}
 
+    using WynikOtwarcia = std::function<void(const std::optional<BladOtwarcia>&)>;
+
     // On failure the transport stays closed and the reason is returned.
     virtual std::optional<BladOtwarcia> otworz() = 0;
+    // The same without waiting in this thread's event loop: `gotowe` is called with the result
+    // once it is known, at once for a transport that opens at once.
+    virtual void otworzBezCzekania(WynikOtwarcia gotowe) { gotowe(otworz()); }
     virtual void zamknij() = 0;
     virtual bool otwarty() const = 0;
     // Sends at once; nothing happens while closed.

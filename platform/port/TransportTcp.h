@@ -5,6 +5,7 @@
 #include "Transport.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace zr05
 {
@@ -20,14 +21,21 @@ public:
     ~TransportTcp() override;
 
     std::optional<BladOtwarcia> otworz() override;
+    void otworzBezCzekania(WynikOtwarcia gotowe) override;
     void zamknij() override;
     bool otwarty() const override { return m_polaczony; }
     void zapisz(const QByteArray& bajty) override;
 
 private:
+    void polaczono();
     void przerwane();
+    void nieUdaloSie(QAbstractSocket::SocketError e);
+    // Why connecting failed, in the user's words; `opis` is the system's text for the rest.
+    BladOtwarcia bladLaczenia(QAbstractSocket::SocketError e, const QString& opis) const;
 
     QTcpSocket m_gniazdo;
+    QTimer m_czasLaczenia;
+    WynikOtwarcia m_gotowe; // set while connecting without waiting
     QString m_adres;
     bool m_polaczony = false;
 };

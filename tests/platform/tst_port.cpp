@@ -188,6 +188,15 @@ private slots:
         QVERIFY2(blad->komunikat.contains(adres) && blad->komunikat.contains(tekst),
                  qPrintable(blad->komunikat));
         QVERIFY(!port.otwarty());
+
+        // The same without waiting, as the window opens it.
+        std::optional<BladOtwarcia> wynik;
+        port.otworzBezCzekania(adres, [&](const std::optional<BladOtwarcia>& b) { wynik = b; });
+        QVERIFY(port.laczy());
+        QTRY_VERIFY_WITH_TIMEOUT(!port.laczy(), TransportTcp::CzasLaczeniaMs + 1500);
+        QVERIFY(wynik && wynik->przyczyna == blad->przyczyna &&
+                wynik->komunikat == blad->komunikat);
+        QVERIFY(!port.otwarty());
     }
 
     // Why a device would not open: the group to join, another program holding it, a lock file
