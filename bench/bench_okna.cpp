@@ -1,16 +1,20 @@
 // The longest event-loop stall of the commands that work on a whole configuration: opening
 // each editor and the printout window with their lists filled, and saving and reading a
-// configuration file while all of them are open (a read refills them all).
+// configuration file while all of them are open (a read refills them all); and choosing a
+// port that is a TCP server which never answers.
 
 #include "DemoInstalacja.h"
 #include "Komunikaty.h"
 #include "Module1.h"
+#include "PortSzeregowy.h"
 #include "PrzestojPetli.h"
 #include "config/PlikKonfiguracji.h"
 #include "link/Lacze.h"
 #include "main/OknoGlowne.h"
 
 #include <QApplication>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -56,5 +60,20 @@ int main(int argc, char** argv)
     }
     std::printf("%-44s %8.1f ms\n", "file saved (all windows open; worst of 5)", zapis);
     std::printf("%-44s %8.1f ms\n", "file read, windows refilled (worst of 5)", odczyt);
+
+    // A listener whose only queue place is taken leaves further attempts unanswered, as a
+    // server that is switched off or filtered does.
+    QTcpServer zapchany;
+    zapchany.setListenBacklogSize(0);
+    zapchany.listen(QHostAddress::LocalHost);
+    zapchany.pauseAccepting();
+    QTcpSocket pierwszy;
+    pierwszy.connectToHost(QHostAddress::LocalHost, zapchany.serverPort());
+    pierwszy.waitForConnected(1000);
+    qputenv("ZR05_COM1",
+            QByteArray("tcp://127.0.0.1:") + QByteArray::number(zapchany.serverPort()));
+    m.WybranyPort = 1;
+    std::printf("%-44s %8.1f ms\n", "TCP server not answering chosen",
+                przestoj([&] { okno.potwierdzPort(); }, [&] { return !okno.port().laczy(); }));
     return 0;
 }

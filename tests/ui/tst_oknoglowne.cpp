@@ -19,6 +19,8 @@
 
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
 
 using namespace zr05;
 
@@ -640,21 +642,31 @@ private slots:
                               << "";
         QTest::newRow("no such device") << 2 << "/dev/zr05-nie-ma-takiego-portu"
                                         << "nie ma takiego urządzenia";
-        QTest::newRow("TCP server tooltip") << 3 << "tcp://[fd00::20]:4001"
-                                            << "";
+        QTest::newRow("TCP server") << 3 << "tcp"
+                                    << "";
+        QTest::newRow("TCP server refusing") << 2 << "tcp closed"
+                                             << "odmówił połączenia";
     }
 
     // The port choice: an open port answers the panel's polls, a failed one leaves everything to
     // choose again, the tooltip names the device, a lost device lets the user choose again, and
-    // the window's own one-second timer drives the watchdog.
+    // the window's own one-second timer drives the watchdog. A server is connected to while the
+    // window goes on; confirming again meanwhile gives the first attempt up.
     void port()
     {
         QFETCH(int, opcja);
         QFETCH(QString, urzadzenie);
         QFETCH(QString, komunikat);
         auto pty = std::make_unique<Pty>();
-        const QString sciezka =
-            urzadzenie == QLatin1String("pty") ? pty->sciezkaSlave() : urzadzenie;
+        const bool tcp = urzadzenie.startsWith(QLatin1String("tcp"));
+        QTcpServer serwer;
+        QVERIFY(serwer.listen(QHostAddress::LocalHost));
+        const QString sciezka = urzadzenie == QLatin1String("pty") ? pty->sciezkaSlave()
+                                : tcp
+                                    ? QStringLiteral("tcp://127.0.0.1:%1").arg(serwer.serverPort())
+                                    : urzadzenie;
+        if (urzadzenie == QLatin1String("tcp closed"))
+            serwer.close();
         const QByteArray zmienna = "ZR05_COM" + QByteArray::number(opcja);
         qputenv(zmienna, sciezka.toLocal8Bit());
         const auto sprzatanie = qScopeGuard([&] { qunsetenv(zmienna); });
@@ -670,9 +682,17 @@ private slots:
             QApplication::sendEvent(wybor, &podpowiedz);
             QVERIFY2(wybor->toolTip().contains(sciezka), qPrintable(wybor->toolTip()));
         }
-        if (urzadzenie.startsWith(QLatin1String("tcp")))
-            return; // a TCP server is only named here
-        QTest::mouseClick(okno.findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
+        auto* ok = okno.findChild<QPushButton*>(QStringLiteral("Command5"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        if (tcp) {
+            QVERIFY(okno.port().laczy());
+            QCOMPARE(okno.tekstStatusu(), "Łączenie z serwerem portu " + sciezka + ".");
+            QTest::mouseClick(ok, Qt::LeftButton);
+            okno.findChild<QRadioButton*>(QStringLiteral("Option1_0"))->click();
+            QTRY_VERIFY(!okno.port().laczy());
+            QCOMPARE(okno.tekstStatusu(), QString());
+            QCOMPARE(m.WybranyPort, komunikat.isEmpty() ? opcja : 0);
+        }
         auto* ramka = okno.findChild<QGroupBox*>(QStringLiteral("Frame7"));
         const bool otwarty = komunikat.isEmpty();
         QCOMPARE(k.teksty.size(), int(!otwarty));
@@ -688,6 +708,15 @@ private slots:
         if (!okno.port().otwarty())
             return;
         QCOMPARE(okno.port().urzadzenie(), sciezka);
+        if (tcp) {
+            // The attempt given up left no connection behind; bytes are the port's own test.
+            int zywe = 0;
+            while (QTcpSocket* polaczenie = serwer.nextPendingConnection())
+                zywe += !polaczenie->waitForReadyRead(200) &&
+                        polaczenie->state() == QAbstractSocket::ConnectedState;
+            QCOMPARE(zywe, 1);
+            return;
+        }
         pty->pisz(QByteArray("\x37\x44\x85", 3));
         QCOMPARE(pty->czytaj(3, 3000), QByteArray("\x37\x00\xC9", 3));
         auto* timer = okno.findChild<QTimer*>(QStringLiteral("Timer1"));

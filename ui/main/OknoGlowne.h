@@ -31,6 +31,7 @@ namespace zr05
 namespace tekst
 {
 inline const QString StatusDrukowania = QStringLiteral("Drukowanie.");
+inline const QString StatusLaczenia = QStringLiteral("Łączenie z serwerem portu %1.");
 inline const QString StatusKoncaDrukowania =
     QStringLiteral("Oczekiwanie na zakończenie drukowania.");
 inline const QString PytanieKoniecPodczasDrukowania =
@@ -117,6 +118,9 @@ private:
     void pokazOnLine(bool wlaczony);
     void odswiezPodpowiedzPortu(int numer);
     void portUtracony(const QString& komunikat);
+    // Gives up a server still being connected to, and its status text.
+    void przestanLaczyc();
+    void zakonczWyborPortu(bool otwarty);
 
     Module1& m;
     Lacze& m_lacze;
@@ -143,6 +147,8 @@ private:
     LampkiStanu m_lampki;
     WidokMonitora* m_monitor = nullptr;
     QString m_statusPrzedDrukiem;
+    QString m_statusLaczenia; // shown while a server is being connected to
+    QString m_statusPrzedLaczeniem;
     bool m_konczenie = false; // waiting for printouts before the program ends
 };
 

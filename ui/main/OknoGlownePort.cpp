@@ -96,25 +96,55 @@ bool OknoGlowne::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 
 void OknoGlowne::potwierdzPort()
 {
-    const int numer = numerPortu(m.WybranyPort);
-    bool otwarty = false;
-    if (numer != 0) {
-        // Adapters come and go: the device is looked up again at the moment of choice.
-        const auto urzadzenie = urzadzenieCom(numer);
-        if (!urzadzenie) {
-            Komunikaty::info(this, QStringLiteral("Port COM%1: w komputerze nie ma takiego portu "
-                                                  "szeregowego. Sprawdź, czy przejściówka jest "
-                                                  "podłączona, albo wybierz inny port.")
-                                       .arg(numer));
-            return;
-        }
-        if (const auto blad = m_port->otworz(urzadzenie->sciezka)) {
-            Komunikaty::info(this,
-                             QStringLiteral("Port COM%1: %2").arg(numer).arg(blad->komunikat));
-            return;
-        }
-        otwarty = true;
+    // Confirming again while a server is still being reached replaces that choice.
+    przestanLaczyc();
+    const int wybrany = m.WybranyPort;
+    const int numer = numerPortu(wybrany);
+    if (numer == 0) {
+        zakonczWyborPortu(false);
+        return;
     }
+    // Adapters come and go: the device is looked up again at the moment of choice.
+    const auto urzadzenie = urzadzenieCom(numer);
+    if (!urzadzenie) {
+        Komunikaty::info(this, QStringLiteral("Port COM%1: w komputerze nie ma takiego portu "
+                                              "szeregowego. Sprawdź, czy przejściówka jest "
+                                              "podłączona, albo wybierz inny port.")
+                                   .arg(numer));
+        return;
+    }
+    m_port->otworzBezCzekania(
+        urzadzenie->sciezka, [this, wybrany, numer](const std::optional<BladOtwarcia>& blad) {
+            przestanLaczyc();
+            if (blad) {
+                Komunikaty::info(this,
+                                 QStringLiteral("Port COM%1: %2").arg(numer).arg(blad->komunikat));
+                return;
+            }
+            // The option shown is the one opened, whatever was clicked while waiting.
+            if (m.WybranyPort != wybrany && wybrany >= 0 && wybrany <= 4)
+                m_opcjePortu[wybrany]->setChecked(true);
+            zakonczWyborPortu(true);
+        });
+    // A server takes a while to answer; the window goes on meanwhile.
+    if (m_port->laczy()) {
+        m_statusLaczenia = tekst::StatusLaczenia.arg(urzadzenie->sciezka);
+        m_statusPrzedLaczeniem = m.status();
+        m.ustawStatus(m_statusLaczenia);
+    }
+}
+
+void OknoGlowne::przestanLaczyc()
+{
+    if (m_port->laczy())
+        m_port->zamknij();
+    if (!m_statusLaczenia.isEmpty() && m.status() == m_statusLaczenia)
+        m.ustawStatus(m_statusPrzedLaczeniem);
+    m_statusLaczenia.clear();
+}
+
+void OknoGlowne::zakonczWyborPortu(bool otwarty)
+{
     if (!potwierdzWyborPortu(m, otwarty))
         return;
     m_obrazStartowy->hide();
