@@ -150,6 +150,14 @@ void OknoGlowne::polaczZRdzeniem()
             m.ustawStatus(m_statusPrzedDrukiem);
         }
     });
+    // A window closed while a printout is made clears the bar: it goes on saying so, and the
+    // closed window's text does not come back afterwards.
+    connect(&m, &Module1::statusZmieniony, this, [this](const QString& tekst) {
+        if (tekst.isEmpty() && Drukarka::wToku() > 0) {
+            m_statusPrzedDrukiem.clear();
+            m.ustawStatus(tekst::StatusDrukowania);
+        }
+    });
 
     pokazZalogowanie();
     connect(&m, &Module1::zalogowanieZmienione, this, &OknoGlowne::pokazZalogowanie);
