@@ -48,8 +48,11 @@ int main(int argc, char** argv)
         {"keypad editor opened", &OknoGlowne::edytujKlawiatury},
         {"printout window opened", &OknoGlowne::drukujKonfiguracje},
     };
-    for (const auto& [co, polecenie] : polecenia)
-        std::printf("%-44s %8.1f ms\n", co, raz([&okno, polecenie] { (okno.*polecenie)(); }));
+    for (const auto& para : polecenia) {
+        const auto polecenie = para.second; // a structured binding cannot be captured by clang 14
+        std::printf("%-44s %8.1f ms\n", para.first,
+                    raz([&okno, polecenie] { (okno.*polecenie)(); }));
+    }
 
     QTemporaryDir katalog;
     const QString plik = katalog.filePath(QStringLiteral("biuro.vor"));
