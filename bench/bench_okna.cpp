@@ -37,7 +37,7 @@ int main(int argc, char** argv)
         return przestoj(f, [] { return true; });
     };
 
-    std::printf("Longest event-loop stall of configuration commands\n");
+    std::printf("Longest event-loop stall of window commands\n");
     std::printf("%-44s %8.1f ms (what this machine's load alone costs)\n", "nothing", raz([] {}));
     const std::pair<const char*, void (OknoGlowne::*)()> polecenia[] = {
         {"line editor opened", &OknoGlowne::edytujLinie},
