@@ -6,6 +6,7 @@
 #include "Komunikaty.h"
 #include "Module1.h"
 #include "PortSzeregowy.h"
+#include "PrzykladowyRejestr.h"
 #include "link/Lacze.h"
 #include "link/WyborPortu.h"
 #include "print/WydrukRejestru.h"
@@ -20,6 +21,7 @@
 #include <cstdio>
 
 using namespace zr05;
+using zr05::bench::rejestr;
 
 namespace
 {
@@ -32,18 +34,6 @@ void petla(int ms)
     czas.start();
     while (czas.elapsed() < ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-QString rejestr(int linie)
-{
-    QString t;
-    for (int i = 0; i < linie; ++i)
-        t += QStringLiteral("%1:%2    ALARM z linii: %3 w strefie: %4\r\n")
-                 .arg(i / 60 % 24, 2, 10, QLatin1Char('0'))
-                 .arg(i % 60, 2, 10, QLatin1Char('0'))
-                 .arg(i % 80 + 1)
-                 .arg(i % 10 + 1);
-    return t;
 }
 
 bool przebieg(const char* opis, bool tcp, Druk druk, const QString& tekst, const QString& pdf)

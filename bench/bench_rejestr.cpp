@@ -6,6 +6,7 @@
 
 #include "Module1.h"
 #include "PrzestojPetli.h"
+#include "PrzykladowyRejestr.h"
 #include "archive/OknoArchiwum.h"
 #include "link/Lacze.h"
 #include "main/OknoGlowne.h"
@@ -17,6 +18,7 @@
 #include <malloc.h>
 
 using namespace zr05;
+using zr05::bench::linijkaRejestru;
 using zr05::bench::przestoj;
 
 namespace
@@ -24,15 +26,6 @@ namespace
 
 // An '@' message of 7 bytes at 2400 bit/s 8N2 takes this long on the line.
 constexpr int NajczesciejMs = 33;
-
-QString linijka(int i)
-{
-    return QStringLiteral("%1:%2    ALARM z linii: %3 w strefie: %4\r\n")
-        .arg(i / 60 % 24, 2, 10, QLatin1Char('0'))
-        .arg(i % 60, 2, 10, QLatin1Char('0'))
-        .arg(i % 80 + 1)
-        .arg(i % 10 + 1);
-}
 
 // Small blocks and the large ones the allocator maps on their own.
 double zajeteMb()
@@ -64,7 +57,7 @@ int main(int argc, char** argv)
     constexpr int Pokazane = 2000;
     const double przed = zajeteMb();
     for (; dodane < Pokazane; ++dodane) {
-        rejestr.dodaj(linijka(dodane));
+        rejestr.dodaj(linijkaRejestru(dodane));
         QCoreApplication::processEvents();
     }
     const double na10000 = (zajeteMb() - przed) * 10000 / Pokazane;
@@ -74,7 +67,7 @@ int main(int argc, char** argv)
         const double przedDopelnieniem = zajeteMb();
         const int bylo = dodane;
         while (dodane < cel - 100)
-            rejestr.dodaj(linijka(dodane++));
+            rejestr.dodaj(linijkaRejestru(dodane++));
         if (cel == 100000)
             naPelny10000 = (zajeteMb() - przedDopelnieniem) * 10000 / (dodane - bylo);
         QCoreApplication::processEvents();
@@ -82,7 +75,7 @@ int main(int argc, char** argv)
         qint64 najdluzej = 0, razem = 0;
         for (int i = 0; i < 100; ++i) {
             czas.start();
-            rejestr.dodaj(linijka(dodane++));
+            rejestr.dodaj(linijkaRejestru(dodane++));
             QCoreApplication::processEvents(); // the box lays out and paints what changed
             const qint64 ns = czas.nsecsElapsed();
             razem += ns;
@@ -90,7 +83,7 @@ int main(int argc, char** argv)
         }
         // Lines at the panel's fastest rate for two seconds.
         QTimer co;
-        QObject::connect(&co, &QTimer::timeout, [&] { rejestr.dodaj(linijka(dodane++)); });
+        QObject::connect(&co, &QTimer::timeout, [&] { rejestr.dodaj(linijkaRejestru(dodane++)); });
         QElapsedTimer dwieSekundy;
         const double przestojMs = przestoj(
             [&] {
@@ -105,7 +98,7 @@ int main(int argc, char** argv)
     }
     std::printf("  memory: %.2f MB per 10,000 lines shown one by one, %.2f MB per 10,000 lines "
                 "added unpainted (text %d chars a line)\n",
-                na10000, naPelny10000, int(linijka(0).size()));
+                na10000, naPelny10000, int(linijkaRejestru(0).size()));
 
     for (int n = 0; n < TabeleArchiwum::LiczbaRekordow; ++n)
         m.Archiwum.RekZda[n] = {Bajt(25),     Bajt(3), Bajt(1 + n / 1440 % 28), Bajt(n / 60 % 24),

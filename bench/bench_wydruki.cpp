@@ -8,6 +8,7 @@
 #include "Komunikaty.h"
 #include "Module1.h"
 #include "PrzestojPetli.h"
+#include "PrzykladowyRejestr.h"
 #include "archive/WidokArchiwum.h"
 #include "archive/WydrukArchiwum.h"
 #include "print/WydrukKonfiguracji.h"
@@ -23,21 +24,10 @@
 
 using namespace zr05;
 using zr05::bench::przestoj;
+using zr05::bench::rejestr;
 
 namespace
 {
-
-QString rejestr(int linie)
-{
-    QString t;
-    for (int i = 0; i < linie; ++i)
-        t += QStringLiteral("%1:%2    ALARM z linii: %3 w strefie: %4\r\n")
-                 .arg(i / 60 % 24, 2, 10, QLatin1Char('0'))
-                 .arg(i % 60, 2, 10, QLatin1Char('0'))
-                 .arg(i % 80 + 1)
-                 .arg(i % 10 + 1);
-    return t;
-}
 
 void pelneArchiwum(Module1& m)
 {
